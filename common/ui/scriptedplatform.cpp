@@ -39,7 +39,8 @@ QMessageBox::StandardButton ScriptedPlatform::message(QWidget *, QMessageBox::Ic
                                                       const QString &caption, const QString &text,
                                                       QMessageBox::StandardButtons buttons,
                                                       QMessageBox::StandardButton defaultButton) {
-    Request request{Kind::Message};
+    Request request;
+    request.kind = Kind::Message;
     request.icon = icon;
     request.caption = caption;
     request.text = text;
@@ -50,7 +51,8 @@ QMessageBox::StandardButton ScriptedPlatform::message(QWidget *, QMessageBox::Ic
 }
 
 QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file) {
-    Request request{Kind::OpenFile};
+    Request request;
+    request.kind = Kind::OpenFile;
     request.caption = file.caption;
     request.text = file.folder;
     request.file = file;
@@ -59,7 +61,8 @@ QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file)
 }
 
 QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogRequest &file) {
-    Request request{Kind::SaveFile};
+    Request request;
+    request.kind = Kind::SaveFile;
     request.caption = file.caption;
     request.text = file.folder;
     request.file = file;
@@ -69,7 +72,8 @@ QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogRequest &file)
 
 QString ScriptedPlatform::startProgram(const QString &program, const QStringList &arguments,
                                        const QString &workingFolder) {
-    Request request{Kind::StartProgram};
+    Request request;
+    request.kind = Kind::StartProgram;
     request.text = program;
     request.arguments = arguments;
     request.workingFolder = workingFolder;
@@ -78,7 +82,8 @@ QString ScriptedPlatform::startProgram(const QString &program, const QStringList
 }
 
 QString ScriptedPlatform::openDocument(const QString &path) {
-    Request request{Kind::OpenDocument};
+    Request request;
+    request.kind = Kind::OpenDocument;
     request.text = path;
     m_requests.push_back(request);
     return takeFront(m_launchErrors, QString());

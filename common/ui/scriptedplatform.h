@@ -12,7 +12,7 @@ class ScriptedPlatform : public PlatformService {
 public:
     enum class Kind { Message, OpenFile, SaveFile, StartProgram, OpenDocument };
     struct Request {
-        Kind kind;
+        Kind kind = Kind::Message;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString caption;
         QString text; // message text, file dialog folder, program or document path
