@@ -72,7 +72,9 @@ std::unique_ptr<PlatformService> &current() {
 
 } // namespace
 
-PlatformService &platform() { return *current(); }
+PlatformService &platform() {
+    return *current();
+}
 
 std::unique_ptr<PlatformService> setPlatform(std::unique_ptr<PlatformService> service) {
     std::swap(current(), service);

@@ -46,7 +46,8 @@ QMessageBox::StandardButton ScriptedPlatform::message(QWidget *, QMessageBox::Ic
     request.text = text;
     request.buttons = buttons;
     m_requests.push_back(request);
-    const auto fallback = defaultButton != QMessageBox::NoButton ? defaultButton : firstButton(buttons);
+    const auto fallback =
+        defaultButton != QMessageBox::NoButton ? defaultButton : firstButton(buttons);
     return takeFront(m_buttons, fallback);
 }
 

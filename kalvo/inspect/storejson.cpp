@@ -25,14 +25,25 @@ public:
         m_out += '"';
         for (char16_t c : text.toStdU16String()) {
             switch (c) {
-            case u'"': m_out += "\\\""; break;
-            case u'\\': m_out += "\\\\"; break;
-            case u'\n': m_out += "\\n"; break;
-            case u'\r': m_out += "\\r"; break;
-            case u'\t': m_out += "\\t"; break;
+            case u'"':
+                m_out += "\\\"";
+                break;
+            case u'\\':
+                m_out += "\\\\";
+                break;
+            case u'\n':
+                m_out += "\\n";
+                break;
+            case u'\r':
+                m_out += "\\r";
+                break;
+            case u'\t':
+                m_out += "\\t";
+                break;
             default:
                 if (c < 0x20)
-                    m_out += QByteArray("\\u00") + QByteArray::number(int(c), 16).rightJustified(2, '0');
+                    m_out +=
+                        QByteArray("\\u00") + QByteArray::number(int(c), 16).rightJustified(2, '0');
                 else
                     m_out += QString(QChar(c)).toUtf8();
             }
@@ -94,25 +105,40 @@ void rendering(JsonWriter &json, const char *name, const std::function<QString()
 
 void writeSurvey(JsonWriter &json, const Survey &survey) {
     json.open('{');
-    json.key("id"); json.integer(survey.id());
-    json.key("hardwareId"); json.integer(survey.hardwareId());
-    json.key("surveyDate"); json.string(survey.surveyDate());
-    json.key("nbMeasurements"); json.integer(survey.nbMeasurements());
-    json.key("pressure"); json.integer(survey.pressure());
-    json.key("blackValue"); json.number(survey.blackValue());
-    json.key("redValue"); json.number(survey.redValue());
-    json.key("reference"); json.string(survey.reference());
-    json.key("noBaseValues"); json.boolean(survey.noBaseValues());
-    json.key("noBlackBase"); json.boolean(survey.noBlackBase());
-    json.key("noRedBase"); json.boolean(survey.noRedBase());
+    json.key("id");
+    json.integer(survey.id());
+    json.key("hardwareId");
+    json.integer(survey.hardwareId());
+    json.key("surveyDate");
+    json.string(survey.surveyDate());
+    json.key("nbMeasurements");
+    json.integer(survey.nbMeasurements());
+    json.key("pressure");
+    json.integer(survey.pressure());
+    json.key("blackValue");
+    json.number(survey.blackValue());
+    json.key("redValue");
+    json.number(survey.redValue());
+    json.key("reference");
+    json.string(survey.reference());
+    json.key("noBaseValues");
+    json.boolean(survey.noBaseValues());
+    json.key("noBlackBase");
+    json.boolean(survey.noBlackBase());
+    json.key("noRedBase");
+    json.boolean(survey.noRedBase());
     json.key("data");
     json.open('[');
     for (const Data &data : survey.dataList()) {
         json.open('{');
-        json.key("surveyId"); json.integer(data.surveyId());
-        json.key("id"); json.integer(data.id());
-        json.key("dataValue"); json.number(data.dataValue());
-        json.key("sensor"); json.string(QString(QChar(data.sensor())));
+        json.key("surveyId");
+        json.integer(data.surveyId());
+        json.key("id");
+        json.integer(data.id());
+        json.key("dataValue");
+        json.number(data.dataValue());
+        json.key("sensor");
+        json.string(QString(QChar(data.sensor())));
         json.close('}');
     }
     json.close(']');
@@ -135,10 +161,14 @@ QByteArray storeToJson(const TMD &store) {
     json.open('[');
     for (const auto &hardware : store.hardwareList()) {
         json.open('{');
-        json.key("id"); json.integer(hardware->id());
-        json.key("serialSwitchBox"); json.integer(hardware->serialSwitchBox());
-        json.key("serialNbVEK"); json.integer(hardware->serialNbVEK());
-        json.key("serialNbPCB"); json.integer(hardware->serialNbPCB());
+        json.key("id");
+        json.integer(hardware->id());
+        json.key("serialSwitchBox");
+        json.integer(hardware->serialSwitchBox());
+        json.key("serialNbVEK");
+        json.integer(hardware->serialNbVEK());
+        json.key("serialNbPCB");
+        json.integer(hardware->serialNbPCB());
         json.close('}');
     }
     json.close(']');

@@ -8,4 +8,6 @@ QString Data::valueText() const {
            QLatin1Char('\n');
 }
 
-QString Data::valueLine() const { return alignedValueText(m_dataValue) + QLatin1Char('\n'); }
+QString Data::valueLine() const {
+    return alignedValueText(m_dataValue) + QLatin1Char('\n');
+}

@@ -7,7 +7,8 @@
 class ImportFailure : public std::runtime_error {
 public:
     ImportFailure(qint64 lineNumber, const QString &expected)
-        : std::runtime_error(QStringLiteral("line %1: %2").arg(lineNumber).arg(expected).toStdString()),
+        : std::runtime_error(
+              QStringLiteral("line %1: %2").arg(lineNumber).arg(expected).toStdString()),
           m_lineNumber(lineNumber), m_expected(expected) {}
 
     qint64 lineNumber() const { return m_lineNumber; }

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 size_t skipBlanks(std::string_view text, size_t pos) {
     while (pos < text.size() && text[pos] == ' ')

@@ -23,8 +23,7 @@ QString Survey::surveyText() const {
     QString text = QStringLiteral("Survey started on ") + m_surveyDate + QStringLiteral("\n\n");
     text += QStringLiteral("Measurements number = ") + QString::number(m_nbMeasurements) +
             QLatin1Char('\n');
-    text += QStringLiteral("Pressure = ") + QString::number(m_pressure) +
-            QStringLiteral(" mBar\n");
+    text += QStringLiteral("Pressure = ") + QString::number(m_pressure) + QStringLiteral(" mBar\n");
     if (!m_noBaseValues) {
         text += QStringLiteral("Base measurement for black sensor = ") +
                 baseText(m_blackValue, m_noBlackBase) + QStringLiteral(" db\u00B5V\n");
@@ -73,8 +72,8 @@ QString Survey::englishDateText() const {
         suffix = QStringLiteral("nd of ");
     else if (parts.day == QLatin1String("03"))
         suffix = QStringLiteral("rd of ");
-    return englishWeekdayWord(parts.weekday) + parts.day + suffix +
-           englishMonthWord(parts.month) + parts.year;
+    return englishWeekdayWord(parts.weekday) + parts.day + suffix + englishMonthWord(parts.month) +
+           parts.year;
 }
 
 QString Survey::time12Text() const {
@@ -83,7 +82,8 @@ QString Survey::time12Text() const {
     const std::optional<int32_t> parsedHour =
         parseInteger(std::string_view(hourText.constData(), size_t(hourText.size())));
     if (!parsedHour)
-        throw std::invalid_argument("'" + hourText.toStdString() + "' is not a valid integer value");
+        throw std::invalid_argument("'" + hourText.toStdString() +
+                                    "' is not a valid integer value");
     int32_t hour = *parsedHour;
     QString suffix = QStringLiteral("am");
     if (hour > 11) {
@@ -94,4 +94,6 @@ QString Survey::time12Text() const {
     return QString::number(hour) + time.mid(2, 6) + QLatin1Char(' ') + suffix;
 }
 
-QString Survey::time24Text() const { return splitSurveyDate(m_surveyDate).time; }
+QString Survey::time24Text() const {
+    return splitSurveyDate(m_surveyDate).time;
+}

@@ -65,7 +65,15 @@ SurveyDateParts splitSurveyDate(const QString &surveyDate) {
     return parts;
 }
 
-QString frenchWeekdayWord(const QString &token) { return lookUp(kWeekdays, token, true); }
-QString englishWeekdayWord(const QString &token) { return lookUp(kWeekdays, token, false); }
-QString frenchMonthWord(const QString &token) { return lookUp(kMonths, token, true); }
-QString englishMonthWord(const QString &token) { return lookUp(kMonths, token, false); }
+QString frenchWeekdayWord(const QString &token) {
+    return lookUp(kWeekdays, token, true);
+}
+QString englishWeekdayWord(const QString &token) {
+    return lookUp(kWeekdays, token, false);
+}
+QString frenchMonthWord(const QString &token) {
+    return lookUp(kMonths, token, true);
+}
+QString englishMonthWord(const QString &token) {
+    return lookUp(kMonths, token, false);
+}

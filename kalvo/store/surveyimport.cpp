@@ -77,8 +77,8 @@ private:
         const Hardware &set = m_store.addOrFindHardware(std::move(hardware));
         survey->setPressure(readPressure());
         if (!m_noBase) {
-            readBase("Base measurement for black sensor = ", "the black base measurement",
-                     *survey, &Survey::setBlackValue, &Survey::setNoBlackBase);
+            readBase("Base measurement for black sensor = ", "the black base measurement", *survey,
+                     &Survey::setBlackValue, &Survey::setNoBlackBase);
             readBase("Base measurement for red sensor = ", "the red base measurement", *survey,
                      &Survey::setRedValue, &Survey::setNoRedBase);
         } else {
@@ -112,9 +112,9 @@ private:
             rest.remove_prefix(blank + 1);
             return word;
         };
-        std::string date(cutWord());          // weekday
+        std::string date(cutWord()); // weekday
         const std::string_view month = cutWord();
-        date += cutWord();                    // day
+        date += cutWord(); // day
         date += month;
         std::string_view time = cutWord();
         if (!time.empty())

@@ -25,8 +25,8 @@ inline bool matchesGoldenFile(const QString &name, const QByteArray &actual) {
     qsizetype at = 0;
     while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
         ++at;
-    qWarning("%s differs at byte %lld:\n expected: %s\n actual:   %s", qPrintable(name),
-             qint64(at), expected.mid(at, 60).toPercentEncoding(" \t").constData(),
+    qWarning("%s differs at byte %lld:\n expected: %s\n actual:   %s", qPrintable(name), qint64(at),
+             expected.mid(at, 60).toPercentEncoding(" \t").constData(),
              actual.mid(at, 60).toPercentEncoding(" \t").constData());
     return false;
 }

@@ -117,20 +117,41 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("time12");
         QTest::addColumn<QString>("time24");
-        QTest::newRow("morning") << "Mon 12 Mar 2007 10:20:30" << "Lundi 12 Mars 2007"
-                                 << "Monday 12th of March 2007" << "10:20:30 am" << "10:20:30";
-        QTest::newRow("first") << "Thu 01 Feb 2007 13:05:00" << "Jeudi 01 F\u00E9vrier 2007"
-                               << "Thirsday 01st of February 2007" << "1:05:00 pm" << "13:05:00";
-        QTest::newRow("second") << "Fri 02 Mar 2007 12:30:00" << "Vendredi 02 Mars 2007"
-                                << "Friday 02nd of March 2007" << "12:30:00 pm" << "12:30:00";
-        QTest::newRow("third") << "Sat 03 Aug 2008 00:15:00" << "Samedi 03 Aout 2008"
-                               << "Saturday 03rd of August 2008" << "0:15:00 am" << "00:15:00";
-        QTest::newRow("21st") << "Sun 21 Dec 2008 23:59:59" << "Dimanche 21 D\u00E9cembre 2008"
-                              << "Sunday 21th of December 2008" << "11:59:59 pm" << "23:59:59";
-        QTest::newRow("22nd") << "Wed 22 Oct 2008 11:00:00" << "Mercredi 22 Octobre 2008"
-                              << "Wednesday 22th of October 2008" << "11:00:00 am" << "11:00:00";
-        QTest::newRow("unknown words") << "mon 22 March 2008 11:00:00" << "22 2008" << "22th of 2008"
-                                       << "11:00:00 am" << "11:00:00";
+        QTest::newRow("morning") << "Mon 12 Mar 2007 10:20:30"
+                                 << "Lundi 12 Mars 2007"
+                                 << "Monday 12th of March 2007"
+                                 << "10:20:30 am"
+                                 << "10:20:30";
+        QTest::newRow("first") << "Thu 01 Feb 2007 13:05:00"
+                               << "Jeudi 01 F\u00E9vrier 2007"
+                               << "Thirsday 01st of February 2007"
+                               << "1:05:00 pm"
+                               << "13:05:00";
+        QTest::newRow("second") << "Fri 02 Mar 2007 12:30:00"
+                                << "Vendredi 02 Mars 2007"
+                                << "Friday 02nd of March 2007"
+                                << "12:30:00 pm"
+                                << "12:30:00";
+        QTest::newRow("third") << "Sat 03 Aug 2008 00:15:00"
+                               << "Samedi 03 Aout 2008"
+                               << "Saturday 03rd of August 2008"
+                               << "0:15:00 am"
+                               << "00:15:00";
+        QTest::newRow("21st") << "Sun 21 Dec 2008 23:59:59"
+                              << "Dimanche 21 D\u00E9cembre 2008"
+                              << "Sunday 21th of December 2008"
+                              << "11:59:59 pm"
+                              << "23:59:59";
+        QTest::newRow("22nd") << "Wed 22 Oct 2008 11:00:00"
+                              << "Mercredi 22 Octobre 2008"
+                              << "Wednesday 22th of October 2008"
+                              << "11:00:00 am"
+                              << "11:00:00";
+        QTest::newRow("unknown words") << "mon 22 March 2008 11:00:00"
+                                       << "22 2008"
+                                       << "22th of 2008"
+                                       << "11:00:00 am"
+                                       << "11:00:00";
     }
     void dateTexts() {
         QFETCH(QString, date);
