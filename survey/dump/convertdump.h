@@ -22,6 +22,7 @@ DumpLanguage dumpLanguageFromCode(const QString &code);
 enum class DumpProblem {
     CantOpenImage,        // "Can't open file SONVAR.bin"
     CantOpenArchive,      // "Can't open file SONVAR.bak"
+    CantWriteArchive,     // appending to SONVAR.bak failed (disk full...)
     OutOfMemory,          // "Insufficient memory available\n"
     LengthBeyondImage,    // the announced length is larger than the image file
     CrcMismatch,          // "CRC error: dBaseCRC = 0x..  crc = 0x.. "
