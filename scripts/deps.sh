@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the programs and the tests need, and
 # nothing when they are all there already. Sourced by the other scripts.
 KALVO_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
     fonts-liberation2 fonts-dejavu-core
     clang libclang-rt-14-dev

@@ -1,5 +1,6 @@
 #include "kalvo/store/linereader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -27,8 +28,11 @@ bool LineReader::fill() {
         m_end -= m_begin;
         m_begin = 0;
     }
-    if (m_buffer.size() - m_end < kChunk / 2)
-        m_buffer.resize(std::max(m_buffer.size() * 2, kChunk));
+    if (m_buffer.size() - m_end < m_buffer.size() / 2 || m_buffer.empty()) {
+        // Small documents get a small buffer, large ones read a chunk at a time.
+        const size_t first = size_t(std::clamp<qint64>(m_fileSize + 1, 4096, qint64(kChunk)));
+        m_buffer.resize(std::max(m_buffer.size() * 2, first));
+    }
     const qint64 got = m_file.read(m_buffer.data() + m_end, qint64(m_buffer.size() - m_end));
     if (got <= 0) {
         m_eof = true;
