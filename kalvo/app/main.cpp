@@ -1,23 +1,18 @@
-#include "kalvo/store/tmd.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
-#include <memory>
+// KALVO: opens survey documents, shows their surveys, charts and value lists,
+// and writes reports.
+#include "kalvo/app/application.h"
+#include "kalvo/app/forms.h"
+#include "kalvo/app/menu.h"
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KALVO - Graphs & Measurements"));
-
-    auto store = std::make_unique<TMD>();
-    MD = store.get();
-
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("KALVO - Graphs & Measurements"));
-    window.setCentralWidget(new QLabel(QStringLiteral("KALVO"), &window));
-    window.resize(800, 600);
-    window.show();
-    const int status = app.exec();
-    MD = nullptr;
-    return status;
+    KalvoApplication application(argc, argv);
+    try {
+        KalvoForms forms;
+        Form1->showMaximized();
+        return application.exec();
+    } catch (...) {
+        // An error that escaped the event loop ends the run, after saying so.
+        showCurrentException();
+        return 1;
+    }
 }
