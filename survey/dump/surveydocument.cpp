@@ -98,9 +98,9 @@ size_t listedLevelCount(const std::vector<LevelEntry> &levels) {
 
 } // namespace
 
-SurveyDocument::SurveyDocument(QIODevice &device) : m_device(device) {
-    m_buffer.reserve(kFlushThreshold + 4096);
-}
+// The buffer grows as the first chunk is collected and keeps its room after
+// each flush.
+SurveyDocument::SurveyDocument(QIODevice &device) : m_device(device) {}
 
 void SurveyDocument::append(std::string_view bytes) {
     m_buffer.append(bytes);
