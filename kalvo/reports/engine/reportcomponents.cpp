@@ -97,7 +97,8 @@ int layParagraph(QTextLayout &layout, double width, double lineHeightDots) {
 
 // The paragraphs of a memo text; a final line break ends the last line
 // rather than starting an empty one.
-QStringList paragraphsOf(const QString &text) {
+QStringList paragraphsOf(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList paragraphs = text.split(QLatin1Char('\n'));
     if (paragraphs.size() > 1 && paragraphs.last().isEmpty())
         paragraphs.removeLast();
