@@ -16,8 +16,8 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -82,7 +82,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     Button3->setEnabled(false);
     connectHandlers();
     m_texts = new WindowTranslator(this);
-    connect(m_texts, &WindowTranslator::languageApplied, this, [this] { retranslatePrompt(); });
+    connect(m_texts, &WindowTranslator::languageApplied, this, [this] {
+        retranslatePrompt();
+        // An empty list says what it is for, as its hint does.
+        ComboBoxRef->setPlaceholderText(ComboBoxRef->toolTip());
+        ComboBox->setPlaceholderText(ComboBox->toolTip());
+    });
 
     // Restored size and place; the window itself opens maximized.
     resize(1000, 700);

@@ -59,8 +59,6 @@ TForm2::TForm2(QWidget *parent)
 
     m_texts = new WindowTranslator(this);
     FormCreate();
-    // Wide enough for the longest caption and 40 characters of e-mail address.
-    setMinimumWidth(460);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -75,6 +73,8 @@ QLineEdit *TForm2::addRow(const char *labelName, const char *editName, int maxLe
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QLatin1String(editName));
     edit->setMaxLength(maxLength);
+    // Room for the longest text a box takes (40 characters of e-mail address).
+    edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 42);
     label->setBuddy(edit);
     formOf(this)->addRow(label, edit);
     return edit;
