@@ -1,0 +1,18 @@
+#include "survey/ui/csurveyapp.h"
+
+#include "survey/ui/csurveydlg.h"
+
+CSurveyApp::CSurveyApp(int &argc, char **argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Survey"));
+    setOrganizationName(QStringLiteral("VEK"));
+    setDesktopFileName(QStringLiteral("vek-survey"));
+}
+
+int CSurveyApp::run() {
+    // No argument is interpreted; the path the program was started with
+    // gives Browse its first folder.
+    const QString startPath = arguments().value(0);
+    CSurveyDlg dialog(applicationDirPath(), startPath);
+    dialog.exec();
+    return 0;
+}
