@@ -79,7 +79,7 @@ public:
 private:
     bool writeDocument(const uint8_t *bytes, size_t length, bool &incomplete) {
         QSaveFile file(m_in.documentPath);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return fail(dumpmessages::cantCreateDocument(language()));
         SurveyDocument document(file);
         const DumpWalkResult walk = WalkDump(bytes, length, [&document](const uint8_t *record) {

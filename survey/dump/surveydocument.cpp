@@ -1,7 +1,9 @@
 #include "survey/dump/surveydocument.h"
 
 #include <QIODevice>
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -77,14 +79,53 @@ void appendBase(SurveyDocument &document, std::string_view prefix,
     document.append("\tdB\xB5V\n");
 }
 
-void appendLevel(SurveyDocument &document, const LevelEntry &level) {
+// The value line of every level word the instrument can store, built once:
+// a document is mostly value lines, and copying one is cheaper than
+// formatting it.
+struct LevelLine {
+    uint8_t length;
+    char text[31];
+};
+constexpr int kLowestLevel = -500;
+constexpr int kHighestLevel = 0x7FFF - 500;
+
+char *formatLevelLine(char *out, Sensor sensor, int32_t tenths) {
     static constexpr std::string_view kRed = "\tdB\xB5V \tRed sensor \n";
     static constexpr std::string_view kBlack = "\tdB\xB5V \tBlack sensor \n";
-    char line[48];
-    char *end = formatTenths(line, level.tenths);
-    const std::string_view rest = level.sensor == Sensor::Black ? kBlack : kRed;
-    end = std::copy(rest.begin(), rest.end(), end);
-    document.append(std::string_view(line, size_t(end - line)));
+    out = formatTenths(out, tenths);
+    const std::string_view rest = sensor == Sensor::Black ? kBlack : kRed;
+    return std::copy(rest.begin(), rest.end(), out);
+}
+
+const std::vector<LevelLine> &levelLines() {
+    static const std::vector<LevelLine> lines = [] {
+        std::vector<LevelLine> table(0x10000);
+        for (unsigned word = 0; word < table.size(); ++word) {
+            LevelLine &line = table[word];
+            const Sensor sensor = word & 0x8000 ? Sensor::Black : Sensor::Red;
+            const char *end =
+                formatLevelLine(line.text, sensor, int32_t(word & 0x7FFF) + kLowestLevel);
+            line.length = uint8_t(end - line.text);
+        }
+        return table;
+    }();
+    return lines;
+}
+
+void appendLevels(SurveyDocument &document, const LevelEntry *level, size_t count) {
+    const std::vector<LevelLine> &lines = levelLines();
+    for (const LevelEntry *end = level + count; level != end; ++level) {
+        char *out = document.reserve(sizeof(LevelLine::text));
+        if (level->tenths >= kLowestLevel && level->tenths <= kHighestLevel) {
+            const unsigned word = (level->sensor == Sensor::Black ? 0x8000u : 0u) |
+                                  unsigned(level->tenths - kLowestLevel);
+            const LevelLine &line = lines[word];
+            std::memcpy(out, line.text, sizeof line.text);
+            document.commit(out + line.length);
+        } else {
+            document.commit(formatLevelLine(out, level->sensor, level->tenths));
+        }
+    }
 }
 
 // Levels of 100.0 dBµV and more are not counted; the count still decides how
@@ -98,28 +139,25 @@ size_t listedLevelCount(const std::vector<LevelEntry> &levels) {
 
 } // namespace
 
-// The buffer grows as the first chunk is collected and keeps its room after
-// each flush.
 SurveyDocument::SurveyDocument(QIODevice &device) : m_device(device) {}
 
-void SurveyDocument::append(std::string_view bytes) {
-    m_buffer.append(bytes);
-    if (m_buffer.size() >= kFlushThreshold)
+// The buffer grows up to one chunk as bytes come, and is handed to the device
+// whenever the next bytes would not fit in a chunk.
+void SurveyDocument::makeRoom(size_t count) {
+    if (m_used + count > kFlushThreshold)
         flush();
-}
-
-void SurveyDocument::append(char byte) {
-    m_buffer.push_back(byte);
-    if (m_buffer.size() >= kFlushThreshold)
-        flush();
+    if (m_used + count > m_buffer.size())
+        m_buffer.resize(
+            std::max(m_used + count,
+                     std::min(kFlushThreshold, std::max<size_t>(4096, 2 * m_buffer.size()))));
 }
 
 bool SurveyDocument::flush() {
-    if (!m_buffer.empty() && !m_failed) {
-        const qint64 written = m_device.write(m_buffer.data(), qint64(m_buffer.size()));
-        m_failed = written != qint64(m_buffer.size());
+    if (m_used != 0 && !m_failed) {
+        const qint64 written = m_device.write(m_buffer.data(), qint64(m_used));
+        m_failed = written != qint64(m_used);
     }
-    m_buffer.clear();
+    m_used = 0;
     return !m_failed;
 }
 
@@ -186,7 +224,6 @@ void WriteSurveyBlock(SurveyDocument &document, const SurveyRecord &record) {
     document.append("Reference: ");
     document.append(record.reference);
     document.append('\n');
-    for (size_t i = 0; i < listed; ++i)
-        appendLevel(document, record.levels[i]);
+    appendLevels(document, record.levels.data(), listed);
     document.append("\n\n\n\n");
 }

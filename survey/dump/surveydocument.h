@@ -5,8 +5,10 @@
 #include "survey/dump/surveyrecord.h"
 
 #include <QString>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QIODevice;
 
@@ -18,8 +20,23 @@ public:
     SurveyDocument(const SurveyDocument &) = delete;
     SurveyDocument &operator=(const SurveyDocument &) = delete;
 
-    void append(std::string_view bytes);
-    void append(char byte);
+    void append(std::string_view bytes) {
+        std::memcpy(reserve(bytes.size()), bytes.data(), bytes.size());
+        m_used += bytes.size();
+    }
+    void append(char byte) {
+        *reserve(1) = byte;
+        ++m_used;
+    }
+
+    // Room for `count` bytes after those collected; commit(end) keeps the
+    // bytes written there up to `end`.
+    char *reserve(size_t count) {
+        if (m_used + count > m_buffer.size())
+            makeRoom(count);
+        return m_buffer.data() + m_used;
+    }
+    void commit(const char *end) { m_used = size_t(end - m_buffer.data()); }
 
     // Writes what is collected to the device. False once any write failed.
     bool flush();
@@ -27,8 +44,11 @@ public:
     QString errorString() const;
 
 private:
+    void makeRoom(size_t count);
+
     QIODevice &m_device;
-    std::string m_buffer;
+    std::vector<char> m_buffer;
+    size_t m_used = 0;
     bool m_failed = false;
 };
 
