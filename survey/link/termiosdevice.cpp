@@ -261,10 +261,12 @@ int TermiosDevice::waitForInput(SerialPort &port, int64_t maxMs) {
     if (m_fd < 0)
         return kSerialNotSupported;
     pollfd entry{m_fd, POLLIN, 0};
-    if (::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLERR | POLLHUP | POLLNVAL)) &&
-        !(entry.revents & POLLIN)) {
-        // The device went away (adapter unplugged, other end closed): waiting
-        // would only spin.
+    if (::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+        // The device went away (adapter unplugged, other end closed): take
+        // what it still held, then report it, since waiting would only spin.
+        fill(port);
+        if (m_head != m_tail)
+            return kSerialOk;
         return failWith(port, (entry.revents & POLLNVAL) ? EBADF : EIO);
     }
     linkClock().waitReadable(m_fd, maxMs);
