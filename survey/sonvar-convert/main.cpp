@@ -74,9 +74,12 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     DumpReport report;
-    report.message = [](const DumpMessage &message) {
-        const QByteArray text = message.text.trimmed().toUtf8();
-        std::fprintf(stderr, "sonvar-convert: %s\n", text.constData());
+    report.message = [&arguments](const DumpMessage &message) {
+        QString text = message.text.trimmed();
+        // The dialog's text names no file; here the user may have several.
+        if (message.problem == DumpProblem::CantCreateDocument)
+            text += QLatin1Char(' ') + arguments.conversion.documentPath;
+        std::fprintf(stderr, "sonvar-convert: %s\n", text.toUtf8().constData());
     };
     return ConvertImage(arguments.conversion, report) ? 0 : 1;
 }
