@@ -4,7 +4,8 @@
 
 namespace {
 
-const std::vector<std::pair<int, const char *>> kEnglish = {
+// Constant-initialised, so usable from other files' static initialisers.
+constexpr std::pair<int, const char *> kEnglish[] = {
     {0, "Control date and time: "},
     {1, "This statment concerns the tightness control of:"},
     {2, "Tankowner"},
