@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QTest>
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <ctime>
@@ -128,6 +129,30 @@ private slots:
                                      .arg(QString::fromStdString(FormatTenths(tenths)))
                                      .arg(QLatin1String(expected))));
         }
+    }
+
+    // The value line of every level word, checked against the C library: the
+    // first 65536 entries are one per word, and enough low levels follow to
+    // have all of them listed.
+    void everyLevelWordGivesItsValueLine() {
+        SurveyRecord record;
+        for (int word = 0; word < 0x10000; ++word)
+            record.levels.push_back(LevelEntry{word & 0x8000 ? Sensor::Black : Sensor::Red,
+                                               int16_t((word & 0x7FFF) - 500)});
+        const auto high =
+            std::count_if(record.levels.begin(), record.levels.end(),
+                          [](const LevelEntry &level) { return level.tenths >= 1000; });
+        record.levels.insert(record.levels.end(), size_t(high), red(0));
+        const QList<QByteArray> lines = written({record}).split('\n');
+        QCOMPARE(lines[2], QByteArray(" measurements = 65536"));
+        char expected[64];
+        for (int word = 0; word < 0x10000; ++word) {
+            std::snprintf(expected, sizeof expected, "%5.1f\tdB\xB5V \t%s sensor ",
+                          ((word & 0x7FFF) - 500) / 10.0, word & 0x8000 ? "Black" : "Red");
+            if (lines[10 + word] != expected)
+                QFAIL(qPrintable(QStringLiteral("word %1").arg(word, 4, 16, QLatin1Char('0'))));
+        }
+        QCOMPARE(lines.size(), 10 + 65536 + 5);
     }
 
     void startTimeRendering_data() {
