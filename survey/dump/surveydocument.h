@@ -21,6 +21,8 @@ public:
     SurveyDocument &operator=(const SurveyDocument &) = delete;
 
     void append(std::string_view bytes) {
+        if (bytes.empty())
+            return;
         std::memcpy(reserve(bytes.size()), bytes.data(), bytes.size());
         m_used += bytes.size();
     }
