@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -68,8 +69,13 @@ CSurveyDlg::CSurveyDlg(const QString &programFolder, const QString &startPath, Q
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // The output path: shown, never typed; the edit scrolls horizontally.
+    // Read-only rather than greyed out, so that the path stays readable and
+    // can be selected and copied; the window's background marks it as not
+    // editable.
     m_output->setReadOnly(true);
-    m_output->setEnabled(false);
+    QPalette outputPalette = m_output->palette();
+    outputPalette.setColor(QPalette::Base, outputPalette.color(QPalette::Window));
+    m_output->setPalette(outputPalette);
     m_output->setAccessibleName(SurveyText::initialOutputFile);
     m_output->setMinimumWidth(fontMetrics().averageCharWidth() * 52);
     auto *outputRow = new QHBoxLayout(m_outputGroup);
@@ -87,8 +93,6 @@ CSurveyDlg::CSurveyDlg(const QString &programFolder, const QString &startPath, Q
     buttonRow->addWidget(m_getData);
     buttonRow->addWidget(m_close);
     m_getData->setDefault(true);
-    for (QPushButton *button : {m_browse, m_portSetup, m_getData, m_close})
-        button->setAutoDefault(false);
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(m_menuBar);
@@ -98,6 +102,7 @@ CSurveyDlg::CSurveyDlg(const QString &programFolder, const QString &startPath, Q
     layout->setSizeConstraint(QLayout::SetFixedSize); // fixed size, as the Windows dialog
 
     // Keyboard order: the controls top to bottom.
+    setTabOrder(m_output, m_browse);
     setTabOrder(m_browse, m_portSetup);
     setTabOrder(m_portSetup, m_getData);
     setTabOrder(m_getData, m_close);
@@ -179,8 +184,10 @@ void CSurveyDlg::OnBrowse() {
     request.defaultSuffix = QStringLiteral("VEK");
     request.confirmOverwrite = true;
     const QString chosen = platform().saveFileName(this, request);
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty()) {
         m_output->setText(QFileInfo(chosen).absoluteFilePath());
+        m_output->setToolTip(m_output->text()); // the whole path when the edit is too short
+    }
 }
 
 void CSurveyDlg::OnGetData() {

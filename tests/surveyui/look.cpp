@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -36,6 +37,7 @@ int main(int argc, char **argv) {
     dialog.outputEdit()->setText(QStringLiteral("/home/technician/Data/Station 12 - tank 3.VEK"));
     save(dialog, out + QStringLiteral("/survey-en.png"));
     dialog.switchToFrench();
+    dialog.progressBar()->setValue(50); // the bar half way, as after the session
     save(dialog, out + QStringLiteral("/survey-fr.png"));
 
     CPortSetup setup(0, &dialog);

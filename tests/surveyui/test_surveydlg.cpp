@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(dialog.portSetupButton()->text(), QStringLiteral("COM port setup"));
         QCOMPARE(dialog.languageCode(), QString());
         QVERIFY(!dialog.isBusy());
-        QVERIFY(!dialog.outputEdit()->isEnabled());
+        QVERIFY(dialog.outputEdit()->isReadOnly());
         QVERIFY(dialog.outputEdit()->text().isEmpty());
         QCOMPARE(dialog.progressBar()->minimum(), 1);
         QCOMPARE(dialog.progressBar()->maximum(), 100);
