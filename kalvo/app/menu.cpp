@@ -46,6 +46,12 @@ QTextEdit *newContactBox(QWidget *parent, const char *name, const QString &acces
     return box;
 }
 
+// The height that shows `lines` lines of the box's font without scrolling.
+int heightForLines(const QTextEdit *box, int lines) {
+    const int margin = int(box->document()->documentMargin());
+    return box->fontMetrics().lineSpacing() * lines + 2 * margin + 2 * box->frameWidth() + 2;
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
@@ -225,7 +231,7 @@ void TForm1::showSupplierContact() {
     company.setBold(true);
     RichEdit3->setFont(company);
     RichEdit3->setPlainText(owner.owner());
-    RichEdit3->setFixedHeight(RichEdit3->fontMetrics().height() * 2);
+    RichEdit3->setFixedHeight(heightForLines(RichEdit3, 1));
 
     QStringList lines;
     auto addLine = [&lines](const QString &line) {
@@ -243,7 +249,7 @@ void TForm1::showSupplierContact() {
     addLine(owner.webSite());
     RichEdit2->setFont(QFont(QStringLiteral("Arial"), 8));
     RichEdit2->setPlainText(lines.join(QLatin1Char('\n')));
-    RichEdit2->setFixedHeight(RichEdit2->fontMetrics().lineSpacing() * 7 + 8);
+    RichEdit2->setFixedHeight(heightForLines(RichEdit2, 7));
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {

@@ -14,6 +14,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -40,6 +42,15 @@ int main(int argc, char *argv[]) {
     for (const auto &[language, code] :
          {std::pair{LanguageEnglish, "en"}, std::pair{LanguageDanish, "dan"}}) {
         KalvoFixture kalvo;
+        {
+            QDir().mkpath(kalvo.programFolder() + QStringLiteral("/Preferences"));
+            QFile prefs(kalvo.preferencesPath());
+            if (prefs.open(QIODevice::WriteOnly))
+                prefs.write("[owner]\nowner=Tank Testing Services Ltd\naddress=12 Harbour Road\n"
+                            "zipCode=8000\ncity=Aarhus C\ncountry=Denmark\ntel=+45 86 12 34 56\n"
+                            "fax=+45 86 12 34 57\nemail=service@tank-testing.example\n"
+                            "webSite=www.tank-testing.example\n");
+        }
         kalvo.showMainWindow();
         Form1->resize(1280, 760);
         Form1->languageItem(language)->trigger();
@@ -60,8 +71,6 @@ int main(int argc, char *argv[]) {
         Form3->hide();
 
         Form2->show();
-        Form2->EditOwner->setText(QStringLiteral("Tank Testing Services Ltd"));
-        Form2->EditEmail->setText(QStringLiteral("service@tank-testing.example"));
         shoot(Form2, out, QStringLiteral("supplier-") + tag);
         Form2->hide();
     }
