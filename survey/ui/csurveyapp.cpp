@@ -1,11 +1,13 @@
 #include "survey/ui/csurveyapp.h"
 
 #include "survey/ui/csurveydlg.h"
+#include "survey/ui/surveyicon.h"
 
 CSurveyApp::CSurveyApp(int &argc, char **argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Survey"));
     setOrganizationName(QStringLiteral("VEK"));
-    setDesktopFileName(QStringLiteral("vek-survey"));
+    setDesktopFileName(QStringLiteral("vek-survey")); // the installed .desktop entry
+    setWindowIcon(surveyIcon());
 }
 
 int CSurveyApp::run() {

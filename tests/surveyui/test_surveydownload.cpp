@@ -143,6 +143,58 @@ private slots:
         QVERIFY(dialog.progressBar()->value() < 1);
         QTRY_COMPARE(instrument.log(), QByteArray("UNLOCK\nDOWNLOAD\nLOCK\n"));
     }
+
+    void crcMismatchKeepsTheInstrumentsMemoryAndTheDocumentEmpty() {
+        SurveyFixture fixture;
+        const QString log = fixture.root() + QStringLiteral("/commands.log");
+        SimulatedInstrumentProcess instrument(QStringLiteral(TEST_DATA_DIR "/two-surveys.bin"), log,
+                                              {QStringLiteral("--crc"), QStringLiteral("1234")});
+        QVERIFY2(!instrument.terminal().isEmpty(), "sonvar-sim did not start");
+        connectComThree(instrument.terminal());
+
+        CSurveyDlg dialog(fixture.programFolder(), fixture.startPath());
+        const QString document = fixture.dataFile(QStringLiteral("station 12.VEK"));
+        fixture.platform().queueFileName(document);
+        dialog.OnBrowse();
+        FastForwardClock clock(250);
+        ScopedLinkClock useClock(clock);
+        dialog.OnGetData();
+
+        const QStringList messages = fixture.platform().messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(
+            messages.front().startsWith(QStringLiteral("CRC error: dBaseCRC = 0x1234  crc = 0x")),
+            qPrintable(messages.front()));
+        QCOMPARE(QFileInfo(document).size(), 0);
+        // The copy received is archived all the same.
+        QCOMPARE(readAll(fixture.dataFile(QStringLiteral("SONVAR.bak"))),
+                 readAll(QStringLiteral(TEST_DATA_DIR "/two-surveys.bin")));
+        QTRY_VERIFY(instrument.log().endsWith("LOCK\n"));
+        QVERIFY(!instrument.log().contains("erase"));
+        QVERIFY(!dialog.isBusy());
+    }
+
+    void archiveThatCannotBeOpenedEndsTheProgram() {
+        SurveyFixture fixture;
+        QVERIFY(QDir(fixture.programFolder()).mkdir(QStringLiteral("SONVAR.bak")));
+        const QString log = fixture.root() + QStringLiteral("/commands.log");
+        SimulatedInstrumentProcess instrument(QStringLiteral(TEST_DATA_DIR "/two-surveys.bin"),
+                                              log);
+        QVERIFY2(!instrument.terminal().isEmpty(), "sonvar-sim did not start");
+        connectComThree(instrument.terminal());
+
+        CSurveyDlg dialog(fixture.programFolder(), fixture.startPath());
+        int exitCode = -1;
+        dialog.setProgramExit([&exitCode](int code) { exitCode = code; });
+        fixture.platform().queueFileName(fixture.dataFile(QStringLiteral("out.VEK")));
+        dialog.OnBrowse();
+        FastForwardClock clock(250);
+        ScopedLinkClock useClock(clock);
+        dialog.OnGetData();
+
+        QCOMPARE(fixture.platform().messages(), QStringList{"Can't open file SONVAR.bak"});
+        QCOMPARE(exitCode, 1);
+    }
 };
 
 QTEST_MAIN(TestSurveyDownload)
