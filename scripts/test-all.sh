@@ -18,7 +18,7 @@ if [ "$fuzz_seconds" -gt 0 ] && command -v clang++ >/dev/null; then
     fi
     cmake --build "$fuzz_build"
     for fuzzer in "$fuzz_build"/tests/fuzz/fuzz_*; do
-        [ -x "$fuzzer" ] || continue
+        [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
         name="$(basename "$fuzzer")"
         corpus="$(mktemp -d)"
         cp -r "$top/tests/fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
