@@ -1,0 +1,1 @@
+kalvo_add_fuzzer(fuzz_report_project ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_report_project.cpp kalvo_report)
