@@ -88,8 +88,14 @@ QByteArray XmodemSender::onByte(uint8_t byte) {
     case State::WaitingForBlockAck:
         if (byte == ACK)
             return next();
-        if (byte == NAK || byte == 'C')
+        if (byte == NAK || byte == 'C') {
+            // Until the first block is through, the receiver's request still
+            // chooses the check (it falls back to the checksum after three
+            // unanswered requests).
+            if (m_offset == 0 && !(byte == 'C' && m_options.checksumOnly))
+                m_crc = byte == 'C';
             return currentBlock();
+        }
         return {};
     case State::WaitingForEotAck:
         if (byte == ACK) {

@@ -27,6 +27,8 @@ public:
     bool finished() const { return m_state == State::Done; }
     bool succeeded() const { return m_succeeded; }
     int blocksSent() const { return m_blocksSent; }
+    // Bytes of the blocks acknowledged so far, filler included.
+    int lengthAcknowledged() const { return m_offset; }
 
     static constexpr uint8_t kFiller = 0x1A;
 
