@@ -65,29 +65,45 @@ IniFile::Line IniFile::parseLine(const QString &text) {
 
 void IniFile::parse(const QByteArray &bytes) {
     m_lines.clear();
-    m_crlf = bytes.contains("\r\n");
-    m_finalNewline = bytes.isEmpty() || bytes.endsWith('\n');
     const QString text = win1252::decode(bytes);
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        qsizetype lineEnd = end;
-        if (lineEnd > start && text.at(lineEnd - 1) == QLatin1Char('\r'))
-            --lineEnd;
-        m_lines.push_back(parseLine(text.mid(start, lineEnd - start)));
+        QString ending;
+        qsizetype textEnd = end;
+        if (end < 0) {
+            end = textEnd = text.size(); // the last line, without line end
+        } else if (end > start && text.at(end - 1) == QLatin1Char('\r')) {
+            ending = QStringLiteral("\r\n");
+            textEnd = end - 1;
+        } else {
+            ending = QStringLiteral("\n");
+        }
+        if (m_lines.empty())
+            m_crlf = ending == QLatin1String("\r\n");
+        m_lines.push_back(parseLine(text.mid(start, textEnd - start)));
+        m_lines.back().ending = ending;
         start = end + 1;
     }
 }
 
+QString IniFile::newLineEnd() const {
+    return m_crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+}
+
+IniFile::Line IniFile::newLine(const QString &text) const {
+    Line line = parseLine(text);
+    line.ending = newLineEnd();
+    return line;
+}
+
 QByteArray IniFile::toBytes() const {
-    const QString lineEnd = m_crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
     QString text;
     for (size_t i = 0; i < m_lines.size(); ++i) {
         text += m_lines[i].text;
-        if (i + 1 < m_lines.size() || m_finalNewline)
-            text += lineEnd;
+        // A last line without line end gets one when lines follow it now.
+        const bool lastLineOfFile = m_lines[i].ending.isEmpty();
+        text += lastLineOfFile && i + 1 < m_lines.size() ? newLineEnd() : m_lines[i].ending;
     }
     return win1252::encode(text);
 }
@@ -148,15 +164,16 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     const QString cleanValue = oneLine(value);
     int header = findSection(sectionName);
     if (header < 0) {
-        m_lines.push_back(parseLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
+        m_lines.push_back(newLine(QLatin1Char('[') + sectionName + QLatin1Char(']')));
         header = int(m_lines.size()) - 1;
-        m_finalNewline = true;
     }
     const int entry = findKey(header, keyName);
     if (entry >= 0) {
         // Keep the spelling of the key as the file has it.
         Line &line = m_lines[size_t(entry)];
+        const QString ending = line.ending;
         line = parseLine(line.key + QLatin1Char('=') + cleanValue);
+        line.ending = ending;
         return;
     }
     // After the section's last entry, before the blank lines that separate it
@@ -164,9 +181,7 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     int insertAt = sectionEnd(header);
     while (insertAt > header + 1 && m_lines[size_t(insertAt - 1)].text.trimmed().isEmpty())
         --insertAt;
-    m_lines.insert(m_lines.begin() + insertAt, parseLine(keyName + QLatin1Char('=') + cleanValue));
-    if (size_t(insertAt) + 1 == m_lines.size())
-        m_finalNewline = true;
+    m_lines.insert(m_lines.begin() + insertAt, newLine(keyName + QLatin1Char('=') + cleanValue));
 }
 
 bool IniFile::save() {

@@ -69,6 +69,7 @@ private:
         QString sectionName; // set on "[section]" lines
         QString key;         // set on "key=value" lines
         QString value;
+        QString ending; // "\n", "\r\n", or empty for a last line without one
         bool isSection = false;
         bool isEntry = false;
     };
@@ -79,12 +80,13 @@ private:
     // One past the last line of the section starting at `header`.
     int sectionEnd(int header) const;
     static Line parseLine(const QString &text);
+    Line newLine(const QString &text) const;
+    QString newLineEnd() const;
 
     QString m_path;
     bool m_existed = false;
     bool m_unreadable = false;
-    bool m_crlf = false; // line end of a read file; new files get LF
-    bool m_finalNewline = true;
+    bool m_crlf = false; // line end of new lines: that of the file's first line, else LF
     std::vector<Line> m_lines;
     QString m_error;
 };

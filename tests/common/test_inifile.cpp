@@ -127,6 +127,14 @@ void TestIniFile::writeString_data() {
         << QByteArray("[a]\nx=1\n\n\nweird line\n") << "a"
         << "x"
         << "1" << QByteArray("[a]\nx=1\n\n\nweird line\n");
+    QTest::newRow("line ends kept line by line, new lines as the first")
+        << QByteArray("[a]\r\nx=1\nweird\r\r\n") << "a"
+        << "y"
+        << "2" << QByteArray("[a]\r\nx=1\nweird\r\r\ny=2\r\n");
+    QTest::newRow("last line without line end, ending in CR")
+        << QByteArray("[a]\nx=1\r") << "b"
+        << "y"
+        << "2" << QByteArray("[a]\nx=1\r\n[b]\ny=2\n");
     QTest::newRow("empty value") << QByteArray("[a]\nx=1\n") << "a"
                                  << "x"
                                  << "" << QByteArray("[a]\nx=\n");
@@ -220,7 +228,8 @@ void TestIniFile::windows1252RoundTrip() {
              QStringLiteral(u"Société €"));
     QVERIFY(IniFile::writeValue(path, QStringLiteral("owner"), QStringLiteral("city"),
                                 QStringLiteral(u"København")));
-    QCOMPARE(readAll(path), QByteArray("[owner]\nowner=Soci\xe9t\xe9 \x80\ncity=K\xf8" "benhavn\n"));
+    QCOMPARE(readAll(path), QByteArray("[owner]\nowner=Soci\xe9t\xe9 \x80\ncity=K\xf8"
+                                       "benhavn\n"));
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
