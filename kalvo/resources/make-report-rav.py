@@ -73,18 +73,18 @@ footer=[
  line(L,265,R,265,color=ACCENT,penWidth=0.4),
  memo("MemoFooter",L,267,130,5,"strong",font={"size":8.5}),
  text("TextNumPage",155,267,40,5,"strong",align="right",font={"size":8.5}),
- text("Text40",L,273,40,4,"footer"),
- text("TextEstablished",56,273,44,4,"footer",color="#000000"),
+ text("Text40",L,273,44,4,"footer"),
+ text("TextEstablished",60,273,40,4,"footer",color="#000000"),
  text("Text45",101,273,12,4,"footer"),
  text("TextReportDate",113,273,26,4,"footer",color="#000000"),
- text("Text44",L,278,40,4,"footer"),
- text("TextSignatory",56,278,60,4,"footer",color="#000000"),
+ text("Text44",L,278,44,4,"footer"),
+ text("TextSignatory",60,278,60,4,"footer",color="#000000"),
  pic("PicSignature",140,272,55,20,align="right",visible=False),
 ]
 
 def page1():
     c=[]
-    c+= [text("Text12",L,60,41,style="label"), text("TextDate",57,60,62,style="strong"),
+    c+= [text("Text12",L,60,44,style="label"), text("TextDate",60,60,60,style="strong"),
          text("TextTime",120,60,26,style="strong"),
          text("Text46",146,60,31,style="label",align="right"), text("TextImplant",178,60,17,style="strong")]
     c+= [text("TextPVTitle",L,66,R-L,style="heading",font={"size":9}),
@@ -96,8 +96,8 @@ def page1():
     x=107
     c+= section("Text8",x,78,88,30)
     c+= [text("Text1",x+2,87,84,style="label"), text("TextOperator",x+2,91.3,84,style="strong"),
-         text("Text10",x+2,97,44,style="label"), text("TextSONVARSerial",x+47,97,39),
-         text("Text11",x+2,102,44,style="label"), text("TextSwitchBoxSerial",x+47,102,39)]
+         text("Text10",x+2,97,50,style="label"), text("TextSONVARSerial",x+53,97,33),
+         text("Text11",x+2,102,50,style="label"), text("TextSwitchBoxSerial",x+53,102,33)]
     # Test conditions.
     y=111
     c+= section("Text13",L,y,R-L,27)
@@ -106,14 +106,14 @@ def page1():
          text("Text16",L+2,y+19,40,style="label"), text("TextDep",57,y+19,26), text(None,83,y+19,12,style="label",text="mbar")]
     c+= yesno("Text17","Text18","Text27","Text28","square1","square2",109,y+8.5)
     c+= yesno("Text19","Text20","Text29","Text30","square3","square4",109,y+17)
-    # Recording details.
+    # Recording details, one row each: the labels are long in every language.
     y=141
-    c+= section("Text43",L,y,R-L,22)
-    c+= [text("Text5",L+2,y+9,50,style="label"), text("TextMeasurementNumber",68,y+9,30,style="strong"),
-         text("Text3",109,y+9,60,style="label"), text("TextRedSensor",170,y+9,25,style="strong"),
-         text("Text4",109,y+14,60,style="label"), text("TextBlackSensor",170,y+14,25,style="strong")]
+    c+= section("Text43",L,y,R-L,26)
+    c+= [text("Text5",L+2,y+9,80,style="label"), text("TextMeasurementNumber",99,y+9,40,style="strong"),
+         text("Text3",L+2,y+14,80,style="label"), text("TextRedSensor",99,y+14,40,style="strong"),
+         text("Text4",L+2,y+19,80,style="label"), text("TextBlackSensor",99,y+19,40,style="strong")]
     # Storage description.
-    y=166
+    y=170
     c+= section("Text2",L,y,R-L,33)
     c+= [text("Text21",L+2,y+9,40,style="label"), text("TextNature",57,y+9,48),
          text("Text22",L+2,y+14,40,style="label"), text("TextSituation",57,y+14,48),
@@ -124,13 +124,13 @@ def page1():
     c+= yesno("Text35","Text36","Text41","Text42","square5","square6",109,y+14)
     c+= [text("Text37",109,y+24,44,style="label"), text("TextProduct",155,y+24,40)]
     # Result.
-    y=202
+    y=206
     c+= section("Text38",L,y,R-L,15)
     c+= [text("Text39",L+2,y+9,50,style="label"), text("TextResult",68,y+8.6,80,style="strong",font={"size":10})]
     # Comment.
-    y=220
-    c+= section("Text7",L,y,R-L,42)
-    c+= [memo("TextMainComment",L+2,y+8.5,R-L-4,32,style="value",color="#008000")]
+    y=224
+    c+= section("Text7",L,y,R-L,38)
+    c+= [memo("TextMainComment",L+2,y+8.5,R-L-4,28,style="value",color="#008000")]
     return c
 
 def page16():
@@ -174,17 +174,17 @@ def listpage():
     return c
 
 def page17():
-    c=[text("Text12",L,60,41,style="label"), text("TextDate",57,60,62,style="strong"),
+    c=[text("Text12",L,60,44,style="label"), text("TextDate",60,60,60,style="strong"),
        text("TextTime",120,60,26,style="strong")]
     y=68
     c+=section("Text8",L,y,R-L,18)
-    c+=[text("Text10",L+2,y+9,62,style="label"), text("TextSONVARSerial",80,y+9,40,style="strong"),
-        text("Text11",L+2,y+14,62,style="label"), text("TextSwitchBoxSerial",80,y+14,40,style="strong")]
+    c+=[text("Text10",L+2,y+9,80,style="label"), text("TextSONVARSerial",99,y+9,40,style="strong"),
+        text("Text11",L+2,y+14,80,style="label"), text("TextSwitchBoxSerial",99,y+14,40,style="strong")]
     y=90
     c+=section("Text43",L,y,R-L,23)
-    c+=[text("Text5",L+2,y+9,62,style="label"), text("TextMeasurementNumber",80,y+9,40,style="strong"),
-        text("Text3",L+2,y+14,62,style="label"), text("TextRedSensor",80,y+14,40,style="strong"),
-        text("Text4",L+2,y+19,62,style="label"), text("TextBlackSensor",80,y+19,40,style="strong")]
+    c+=[text("Text5",L+2,y+9,80,style="label"), text("TextMeasurementNumber",99,y+9,40,style="strong"),
+        text("Text3",L+2,y+14,80,style="label"), text("TextRedSensor",99,y+14,40,style="strong"),
+        text("Text4",L+2,y+19,80,style="label"), text("TextBlackSensor",99,y+19,40,style="strong")]
     return c
 
 pages=[("Page1",page1()),("Page17",page17()),("Page16",page16()),("Page2",page2())]
