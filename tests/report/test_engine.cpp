@@ -193,22 +193,22 @@ private slots:
         QTest::newRow("unknown style")
             << projectWith(json("{'kind': 'text', 'style': 'big'}")) << "unknown style";
         QTest::newRow("unknown section")
-            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': [\n"
-                     "                 {'name': 'Report1', 'pages': [{'name': 'Page1', 'include': "
+            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': ["
+                     "{'name': 'Report1', 'pages': [{'name': 'Page1', 'include': "
                      "['Header']}]}]}"))
             << "unknown section";
         QTest::newRow("page without name")
-            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': [\n"
-                     "                 {'name': 'Report1', 'pages': [{'components': []}]}]}"))
+            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': ["
+                     "{'name': 'Report1', 'pages': [{'components': []}]}]}"))
             << "a page needs a name";
         QTest::newRow("two pages of one name")
-            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': [\n"
-                     "                 {'name': 'Report1', 'pages': [{'name': 'Page1'}, {'name': "
+            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': ["
+                     "{'name': 'Report1', 'pages': [{'name': 'Page1'}, {'name': "
                      "'Page1'}]}]}"))
             << "two pages named Page1";
         QTest::newRow("dotted report name")
-            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': [\n"
-                     "                 {'name': 'Report.1', 'pages': []}]}"))
+            << (json("{'format': 'KALVO report project', 'version': 1, 'reports': ["
+                     "{'name': 'Report.1', 'pages': []}]}"))
             << "a report needs a name";
     }
     void invalidProjects() {

@@ -37,6 +37,16 @@ class TestFill : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
+    void shippedProjectOrdersItsPages() {
+        // First pages, then pipes, graphs and lists: the printed order.
+        const auto project = ReportProject::load(DIST_DIR "/Preferences/Report.rav");
+        QStringList names;
+        for (const ReportPage *page : project->report("Report1").pageList())
+            names << page->name();
+        QCOMPARE(names.join(' '), "Page1 Page17 Page16 Page2 Page3 Page4 Page5 Page6 Page7 Page8 "
+                                  "Page9 Page10 Page11 Page12 Page13 Page14 Page15");
+    }
+
     void pageTableAndNumbering_data() {
         QTest::addColumn<bool>("simple");
         QTest::addColumn<int>("red");
