@@ -372,18 +372,18 @@ ReportFont Loader::font(const QJsonObject &object, const QString &where) const {
         return font;
     if (!value.isObject())
         fail(where, QStringLiteral("\"font\" is not an object"));
-    const QJsonObject spec = value.toObject();
+    const QJsonObject given = value.toObject();
     const QString at = where + QStringLiteral(" font");
-    checkKeys(spec,
+    checkKeys(given,
               {QStringLiteral("family"), QStringLiteral("size"), QStringLiteral("bold"),
                QStringLiteral("italic")},
               at);
-    font.family = string(spec, QStringLiteral("family"), font.family, at);
+    font.family = string(given, QStringLiteral("family"), font.family, at);
     if (font.family.isEmpty() || font.family.size() > 100)
         fail(at, QStringLiteral("\"family\" is not a font name"));
-    font.pointSize = number(spec, QStringLiteral("size"), font.pointSize, 1, 200, at);
-    font.bold = boolean(spec, QStringLiteral("bold"), false, at);
-    font.italic = boolean(spec, QStringLiteral("italic"), false, at);
+    font.pointSize = number(given, QStringLiteral("size"), font.pointSize, 1, 200, at);
+    font.bold = boolean(given, QStringLiteral("bold"), false, at);
+    font.italic = boolean(given, QStringLiteral("italic"), false, at);
     return font;
 }
 
