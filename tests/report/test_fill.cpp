@@ -488,6 +488,9 @@ private slots:
         form.type = "Steel single-wall";
         form.stock = "Premium fuel";
         form.signataire = typed(20);
+        // The longest comment the form takes: 285 characters on 5 lines, one
+        // of them as long as it can be.
+        form.mainComment = typed(200) + typed(77) + "\na\nb\nc\nd";
         for (auto &pipe : form.pipes)
             pipe = {"Secondary suction line",
                     "Non coated steel",
@@ -502,6 +505,10 @@ private slots:
                     const auto &text = static_cast<const ReportText &>(*component);
                     QVERIFY2(text.fitsBox(),
                              qPrintable(page->fullName() + ' ' + text.name() + ": " + text.text()));
+                } else if (component->kind() == ReportKind::Memo) {
+                    const auto &memo = static_cast<const ReportMemo &>(*component);
+                    QVERIFY2(memo.textHeightMm() <= memo.box().height(),
+                             qPrintable(page->fullName() + ' ' + memo.name()));
                 }
     }
 };
