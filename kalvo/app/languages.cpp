@@ -1,5 +1,8 @@
 #include "kalvo/app/languages.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <array>
 
 namespace {
@@ -7,6 +10,9 @@ namespace {
 // Indexed by language number.
 const std::array<const char *, kLastLanguage + 1> kCodes = {"",   "",    "EN", "FR", "SP",
                                                             "IT", "GER", "NL", "DAN"};
+// The language's name in Qt's translation files.
+const std::array<const char *, kLastLanguage + 1> kQtNames = {"",   "",   "",   "fr", "es",
+                                                              "it", "de", "nl", "da"};
 
 } // namespace
 
@@ -23,11 +29,31 @@ int languageOfCode(const QString &code) {
     return LanguageEnglish;
 }
 
+LanguageDispatcher::LanguageDispatcher() = default;
+
+LanguageDispatcher::~LanguageDispatcher() = default;
+
 void LanguageDispatcher::setActiveLanguage(int language) {
     if (language < kFirstLanguage || language > kLastLanguage)
         language = kDefaultLanguage;
     m_language = language;
+    switchToolkitTexts(language);
     emit languageChanged(language);
+}
+
+void LanguageDispatcher::switchToolkitTexts(int language) {
+    if (m_toolkitTexts) {
+        QCoreApplication::removeTranslator(m_toolkitTexts.get());
+        m_toolkitTexts.reset();
+    }
+    const QLatin1String name(kQtNames[size_t(language)]);
+    if (name.isEmpty() || !QCoreApplication::instance())
+        return;
+    auto texts = std::make_unique<QTranslator>();
+    if (texts->load(QStringLiteral("qtbase_") + name,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(texts.get()))
+        m_toolkitTexts = std::move(texts);
 }
 
 LanguageDispatcher &languageDispatcher() {

@@ -4,6 +4,9 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
+
+class QTranslator;
 
 enum Language : int {
     LanguageSystem = 1, // a column of the tables, never offered
@@ -34,6 +37,9 @@ int languageOfCode(const QString &code);
 class LanguageDispatcher : public QObject {
     Q_OBJECT
 public:
+    LanguageDispatcher();
+    ~LanguageDispatcher() override;
+
     int activeLanguage() const { return m_language; }
     void setActiveLanguage(int language);
 
@@ -41,7 +47,12 @@ signals:
     void languageChanged(int language);
 
 private:
+    // The toolkit's own texts (standard buttons, file dialogs) in the active
+    // language, from Qt's translations when they are installed.
+    void switchToolkitTexts(int language);
+
     int m_language = kDefaultLanguage;
+    std::unique_ptr<QTranslator> m_toolkitTexts;
 };
 
 LanguageDispatcher &languageDispatcher();

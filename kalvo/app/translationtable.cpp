@@ -3,7 +3,7 @@
 #include "common/win1252.h"
 
 #include <QFile>
-#include <QMap>
+#include <map>
 
 namespace {
 
@@ -98,7 +98,8 @@ bool TranslationTable::parse(const QByteArray &utf8, QString *error) {
 }
 
 const TranslationTable &TranslationTable::forWindow(const QString &windowClass) {
-    static QMap<QString, TranslationTable> loaded;
+    // Node-based: the references handed out stay valid as tables are added.
+    static std::map<QString, TranslationTable> loaded;
     auto found = loaded.find(windowClass);
     if (found == loaded.end()) {
         TranslationTable table;
@@ -109,9 +110,9 @@ const TranslationTable &TranslationTable::forWindow(const QString &windowClass) 
             Q_ASSERT_X(ok, "TranslationTable::forWindow", qPrintable(error));
             Q_UNUSED(ok);
         }
-        found = loaded.insert(windowClass, std::move(table));
+        found = loaded.emplace(windowClass, std::move(table)).first;
     }
-    return found.value();
+    return found->second;
 }
 
 QString TranslationTable::text(const QString &row, int language) const {
