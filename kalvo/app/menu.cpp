@@ -86,6 +86,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
     setCentralWidget(central);
 
     Button3->setEnabled(false);
+    // Opening a document is the first thing to do.
+    Button1->setFocus();
     connectHandlers();
     m_texts = new WindowTranslator(this);
     connect(m_texts, &WindowTranslator::languageApplied, this, [this] {
