@@ -59,6 +59,9 @@ private slots:
             createSimpleReport(request, fixture::form(-1), ReportTexts::english());
         QCOMPARE(written, request.pdfFile);
         QCOMPARE(pdftools::pageCount(written), 4);
+        QVERIFY(pdftools::run("pdfinfo", {written})
+                    .contains(QRegularExpression("Title:\\s+Measurements data of Monday 12th of "
+                                                 "March 2007 on 10:20:30 am\\n")));
         const QString first = pdftools::pageText(written, 1);
         QVERIFY(first.contains("Measurements data of Monday 12th of March 2007 on 10:20:30 am"));
         QVERIFY(first.contains("Used devices"));

@@ -18,7 +18,8 @@ namespace {
 
 } // namespace
 
-QString ReportProject::renderPdf(const QString &reportName, const QString &fileName) const {
+QString ReportProject::renderPdf(const QString &reportName, const QString &fileName,
+                                 const QString &title) const {
     const Report &printed = report(reportName);
     const QString target = pdfOutputName(fileName);
 
@@ -32,7 +33,7 @@ QString ReportProject::renderPdf(const QString &reportName, const QString &fileN
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     writer.setResolution(kReportDotsPerInch);
     writer.setCreator(QStringLiteral("KALVO"));
-    writer.setTitle(printed.name());
+    writer.setTitle(title.isEmpty() ? printed.name() : title);
     QPainter painter;
     if (!painter.begin(&writer))
         cannotWrite(target, QStringLiteral("the PDF writer did not start"));

@@ -63,9 +63,11 @@ public:
     // file: A4 portrait, fonts embedded. The file is written under a
     // temporary name in the same folder and renamed when complete, so a
     // failure leaves no partial file and an existing file intact until then.
-    // Returns the name written (see pdfOutputName). Throws ReportWriteError
-    // when the file cannot be created or completed.
-    QString renderPdf(const QString &reportName, const QString &fileName) const;
+    // `title` is the document title a viewer shows (the report's name when
+    // empty). Returns the name written (see pdfOutputName). Throws
+    // ReportWriteError when the file cannot be created or completed.
+    QString renderPdf(const QString &reportName, const QString &fileName,
+                      const QString &title = QString()) const;
 
 private:
     std::vector<std::unique_ptr<Report>> m_reports;

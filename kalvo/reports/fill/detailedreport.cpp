@@ -114,6 +114,7 @@ void fillPipePage(ReportPage &page, const TankTestFormValues &form, const Report
 
 FilledReport fillDetailedReport(const ReportRequest &request, const TankTestFormValues &form,
                                 const ReportTexts &texts) {
+    checkRequest(request);
     checkListCapacity(*request.survey);
     FilledReport filled;
     filled.project = ReportProject::load(request.projectFile);
@@ -145,5 +146,6 @@ FilledReport fillDetailedReport(const ReportRequest &request, const TankTestForm
 QString createDetailedReport(const ReportRequest &request, const TankTestFormValues &form,
                              const ReportTexts &texts) {
     const FilledReport filled = fillDetailedReport(request, form, texts);
-    return filled.project->renderPdf(kReport, request.pdfFile);
+    return filled.project->renderPdf(kReport, request.pdfFile,
+                                     documentTitle(*filled.project, QStringLiteral("Page1")));
 }

@@ -43,6 +43,18 @@ std::vector<PrintedPage> printedPages(const Report &report, int firstFree, int p
     return pages;
 }
 
+void checkRequest(const ReportRequest &request) {
+    if (!request.survey || !request.hardware)
+        throw ReportError(QStringLiteral("No survey is chosen for the report."));
+}
+
+QString documentTitle(const ReportProject &project, const QString &firstPage) {
+    return project.page(QStringLiteral("Report1.") + firstPage)
+        .memo(QStringLiteral("MemoTitle"))
+        .text()
+        .simplified();
+}
+
 void removeUnusedPages(Report &report, int firstFree, int pipes, const QString &otherFirstPage) {
     const int count = int(report.pageList().size());
     for (int n = firstFree; n <= count - pipes - 1; ++n)

@@ -32,6 +32,12 @@ struct PrintedPage {
 std::vector<PrintedPage> printedPages(const Report &report, int firstFree, int pipes,
                                       const QString &firstPageName);
 
+// Throws ReportError when the request names no survey or no measuring set.
+void checkRequest(const ReportRequest &request);
+
+// The document title of a printed report: its first page's title memo on one line.
+QString documentTitle(const ReportProject &project, const QString &firstPage);
+
 // Takes out of the page list the list pages that got no value (and the pipes
 // page when `pipes` is 0), then the other report's first page.
 void removeUnusedPages(Report &report, int firstFree, int pipes, const QString &otherFirstPage);

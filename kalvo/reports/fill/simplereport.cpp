@@ -28,6 +28,7 @@ void hideSignatoryTexts(ReportPage &page) {
 
 FilledReport fillSimpleReport(const ReportRequest &request, const TankTestFormValues &form,
                               const ReportTexts &texts) {
+    checkRequest(request);
     checkListCapacity(*request.survey);
     const Survey &survey = *request.survey;
     FilledReport filled;
@@ -64,5 +65,6 @@ FilledReport fillSimpleReport(const ReportRequest &request, const TankTestFormVa
 QString createSimpleReport(const ReportRequest &request, const TankTestFormValues &form,
                            const ReportTexts &texts) {
     const FilledReport filled = fillSimpleReport(request, form, texts);
-    return filled.project->renderPdf(kReport, request.pdfFile);
+    return filled.project->renderPdf(kReport, request.pdfFile,
+                                     documentTitle(*filled.project, QStringLiteral("Page17")));
 }
