@@ -15,16 +15,14 @@ int64_t steadyMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-// Polls `fd` (or just sleeps when fd is -1) for `ms`; true when it is readable
-// (or reports an error, which the next read will see).
-bool pollReadable(int fd, int64_t ms) {
+// Polls `fd` (or just sleeps when fd is -1) for `ms`; the events seen.
+short pollReadable(int fd, int64_t ms) {
     if (fd < 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        return false;
+        return 0;
     }
     pollfd entry{fd, POLLIN, 0};
-    const int ready = ::poll(&entry, 1, int(ms));
-    return ready > 0;
+    return ::poll(&entry, 1, int(ms)) > 0 ? entry.revents : 0;
 }
 
 } // namespace
@@ -41,8 +39,8 @@ int64_t RealClock::now() {
     return steadyMs();
 }
 
-void RealClock::waitReadable(int fd, int64_t maxMs) {
-    pollReadable(fd, maxMs < 0 ? kSliceMs : std::min(maxMs, kSliceMs));
+short RealClock::waitReadable(int fd, int64_t maxMs) {
+    return pollReadable(fd, maxMs < 0 ? kSliceMs : std::min(maxMs, kSliceMs));
 }
 
 void RealClock::pause(int64_t maxMs) {
@@ -54,12 +52,13 @@ int64_t FastForwardClock::now() {
     return steadyMs() + m_skipped;
 }
 
-void FastForwardClock::waitReadable(int fd, int64_t maxMs) {
+short FastForwardClock::waitReadable(int fd, int64_t maxMs) {
     const int64_t grace = maxMs < 0 ? m_graceMs : std::min(maxMs, m_graceMs);
     const int64_t start = steadyMs();
-    if (pollReadable(fd, grace) || maxMs < 0)
-        return;
-    m_skipped += std::max<int64_t>(0, maxMs - (steadyMs() - start));
+    const short events = pollReadable(fd, grace);
+    if (events == 0 && maxMs >= 0)
+        m_skipped += std::max<int64_t>(0, maxMs - (steadyMs() - start));
+    return events;
 }
 
 void FastForwardClock::pause(int64_t maxMs) {
@@ -67,8 +66,9 @@ void FastForwardClock::pause(int64_t maxMs) {
         m_skipped += maxMs;
 }
 
-void VirtualClock::waitReadable(int, int64_t maxMs) {
+short VirtualClock::waitReadable(int, int64_t maxMs) {
     m_now += maxMs < 0 ? 1000 : maxMs;
+    return 0;
 }
 
 void VirtualClock::pause(int64_t maxMs) {

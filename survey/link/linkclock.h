@@ -14,8 +14,9 @@ public:
     virtual int64_t now() = 0;
     // Blocks until `fd` has bytes to read or at most `maxMs` milliseconds have
     // passed, possibly less: callers loop and look at now(). A negative `maxMs`
-    // means no limit; `fd` -1 means nothing to watch.
-    virtual void waitReadable(int fd, int64_t maxMs) = 0;
+    // means no limit; `fd` -1 means nothing to watch. Returns the poll events
+    // seen on `fd` (0 when the time ran out).
+    virtual short waitReadable(int fd, int64_t maxMs) = 0;
     // Lets up to `maxMs` milliseconds pass, possibly less (callers loop).
     virtual void pause(int64_t maxMs) = 0;
 };
@@ -31,7 +32,7 @@ class RealClock : public LinkClock {
 public:
     static constexpr int64_t kSliceMs = 4;
     int64_t now() override;
-    void waitReadable(int fd, int64_t maxMs) override;
+    short waitReadable(int fd, int64_t maxMs) override;
     void pause(int64_t maxMs) override;
 };
 
@@ -43,7 +44,7 @@ class FastForwardClock : public LinkClock {
 public:
     explicit FastForwardClock(int64_t graceMs) : m_graceMs(graceMs) {}
     int64_t now() override;
-    void waitReadable(int fd, int64_t maxMs) override;
+    short waitReadable(int fd, int64_t maxMs) override;
     void pause(int64_t maxMs) override;
 
 private:
@@ -56,7 +57,7 @@ private:
 class VirtualClock : public LinkClock {
 public:
     int64_t now() override { return m_now; }
-    void waitReadable(int fd, int64_t maxMs) override;
+    short waitReadable(int fd, int64_t maxMs) override;
     void pause(int64_t maxMs) override;
 
 private:

@@ -4,13 +4,22 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace {
 
+// Runs the pending Qt events, at most once per slice of the real clock: a
+// line that brings a byte every millisecond would otherwise have the event
+// loop polled as often, for nothing a user could notice.
 int defaultIdleHook(SerialPort &) {
-    if (QCoreApplication::instance())
+    using namespace std::chrono;
+    static steady_clock::time_point last;
+    const auto now = steady_clock::now();
+    if (QCoreApplication::instance() && now - last >= milliseconds(RealClock::kSliceMs)) {
+        last = now;
         QCoreApplication::processEvents();
+    }
     return 0;
 }
 

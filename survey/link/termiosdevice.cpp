@@ -198,14 +198,11 @@ int TermiosDevice::writeBuffer(SerialPort &port, const uint8_t *buffer, int coun
 }
 
 int TermiosDevice::receivedCount(SerialPort &port) {
-    if (m_fd < 0)
-        return 0;
-    int waiting = 0;
-    if (::ioctl(m_fd, FIONREAD, &waiting) != 0)
-        waiting = 0;
-    if (waiting == 0 && m_head == m_tail)
-        fill(port); // a device that went away shows here
-    return m_tail - m_head + waiting;
+    // One read takes in what the system holds (up to the queue's size), which
+    // costs no more than asking how much it holds.
+    if (m_head == m_tail)
+        fill(port);
+    return m_tail - m_head;
 }
 
 int TermiosDevice::clearTransmitQueue(SerialPort &port) {
@@ -260,15 +257,13 @@ int TermiosDevice::setPortParameters(SerialPort &port, long baudRate, char parit
 int TermiosDevice::waitForInput(SerialPort &port, int64_t maxMs) {
     if (m_fd < 0)
         return kSerialNotSupported;
-    pollfd entry{m_fd, POLLIN, 0};
-    if (::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+    const short events = linkClock().waitReadable(m_fd, maxMs);
+    if (events & (POLLERR | POLLHUP | POLLNVAL)) {
         // The device went away (adapter unplugged, other end closed): take
         // what it still held, then report it, since waiting would only spin.
         fill(port);
-        if (m_head != m_tail)
-            return kSerialOk;
-        return failWith(port, (entry.revents & POLLNVAL) ? EBADF : EIO);
+        if (m_head == m_tail)
+            return failWith(port, (events & POLLNVAL) ? EBADF : EIO);
     }
-    linkClock().waitReadable(m_fd, maxMs);
     return kSerialOk;
 }

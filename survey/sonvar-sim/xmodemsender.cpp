@@ -72,13 +72,15 @@ QByteArray XmodemSender::cancelled() {
 
 QByteArray XmodemSender::onByte(uint8_t byte) {
     const uint8_t previous = std::exchange(m_previous, byte);
-    if (byte == CAN && previous == CAN && m_state != State::Done)
+    if (byte == CAN && previous == CAN && m_state != State::Done && m_state != State::Cancelling)
         return cancelled();
     switch (m_state) {
     case State::WaitingForRequest:
         if ((byte == 'C' && !m_options.checksumOnly) || byte == NAK) {
             if (m_options.cancel) {
-                m_state = State::Done;
+                // Whatever the receiver still sends belongs to the transfer,
+                // up to its own cancel sequence (CAN ... BS ...).
+                m_state = State::Cancelling;
                 return QByteArray(2, char(CAN));
             }
             m_crc = byte == 'C';
@@ -105,6 +107,10 @@ QByteArray XmodemSender::onByte(uint8_t byte) {
         }
         if (byte == NAK || byte == 'C')
             return QByteArray(1, char(EOT));
+        return {};
+    case State::Cancelling:
+        if (byte == 0x08)
+            m_state = State::Done;
         return {};
     case State::Done:
         return {};

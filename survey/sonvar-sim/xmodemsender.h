@@ -33,7 +33,7 @@ public:
     static constexpr uint8_t kFiller = 0x1A;
 
 private:
-    enum class State { WaitingForRequest, WaitingForBlockAck, WaitingForEotAck, Done };
+    enum class State { WaitingForRequest, WaitingForBlockAck, WaitingForEotAck, Cancelling, Done };
     QByteArray currentBlock();
     int currentSize() const;
     QByteArray next();
