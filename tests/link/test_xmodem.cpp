@@ -325,7 +325,7 @@ private slots:
 
         // For the fall-back, sx is started only once the receiver has given up
         // on CRC: its three "C" are swallowed, as by a sender that ignores them.
-        FastForwardClock clock(300);
+        FastForwardClock clock(150);
         ScopedLinkClock use(clock);
         if (checksum) {
             SetIdleHook([&](SerialPort &) {
