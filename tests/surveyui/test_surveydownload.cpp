@@ -20,6 +20,8 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -38,6 +40,9 @@ public:
         m_process.setProgram(QStringLiteral(DIST_DIR "/Data/sonvar-sim"));
         m_process.setArguments(options + QStringList{QStringLiteral("--log"), logFile, image});
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Should this test die, the simulator goes with it instead of keeping
+        // ctest's output open.
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process.start();
         if (m_process.waitForStarted(5000) && m_process.waitForReadyRead(5000))
             m_terminal = QString::fromLocal8Bit(m_process.readLine()).trimmed();
