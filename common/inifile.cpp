@@ -184,6 +184,11 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
     m_lines.insert(m_lines.begin() + insertAt, newLine(keyName + QLatin1Char('=') + cleanValue));
 }
 
+void IniFile::removeSection(const QString &section) {
+    for (int header = findSection(section); header >= 0; header = findSection(section))
+        m_lines.erase(m_lines.begin() + header, m_lines.begin() + sectionEnd(header));
+}
+
 bool IniFile::save() {
     return saveAs(m_path);
 }

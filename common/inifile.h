@@ -46,6 +46,10 @@ public:
     // the key at the end of its section when they are missing. Only the
     // content in memory changes; save() writes it.
     void writeString(const QString &section, const QString &key, const QString &value);
+    // Erases every section of that name with all its lines (as the Windows
+    // function does when given no key), so that it can be written anew as a
+    // whole. Only the content in memory changes; save() writes it.
+    void removeSection(const QString &section);
 
     // Writes the content to path() (or `path`), creating the file's folder
     // when it is missing. On failure returns false and the file is unchanged;

@@ -3,6 +3,7 @@
 #include "kalvo/app/languages.h"
 #include "kalvo/app/menu.h"
 #include "kalvo/graphs/graphsgui.h"
+#include "kalvo/graphs/reportflows.h"
 #include "kalvo/reports/combofill.h"
 #include "kalvo/reports/fileselectiongui.h"
 #include "kalvo/reports/ownergui.h"
@@ -26,6 +27,7 @@ KalvoForms::KalvoForms() {
     Form5 = new TForm5(Form1);
     Form6 = new TForm6(Form1);
     QObject::connect(Form2, &TForm2::ownerChanged, Form1, &TForm1::showSupplierContact);
+    connectReportFlows(*Form3);
 }
 
 KalvoForms::~KalvoForms() {

@@ -1,9 +1,13 @@
 #pragma once
-// The operators list editor. Created at start-up with the other windows; its
-// list, buttons and translation table come with the report windows.
+// The operators list editor: adds and deletes operator names. It works on the
+// tank test form of the running flow (Form4): it copies that form's operator
+// list when shown and, on Ok, hands the edited list back and stores it.
 
 #include <QDialog>
 
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class WindowTranslator;
 
 class TForm5 : public QDialog {
@@ -11,6 +15,21 @@ class TForm5 : public QDialog {
 public:
     explicit TForm5(QWidget *parent = nullptr);
 
+    void FormShow();
+    void ButtonAddClick();
+    void ButtonDelClick();
+    void ButtonOkClick();
+    void ButtonCancelClick();
+
+    QLineEdit *EditOperator;
+    QPushButton *ButtonAdd, *ButtonDel, *ButtonCancel, *ButtonOk;
+    QListWidget *ListBox;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    bool isListed(const QString &name) const;
+
     WindowTranslator *m_texts = nullptr;
 };
