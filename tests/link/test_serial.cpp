@@ -227,6 +227,16 @@ private slots:
         QCOMPARE(ReadChar(*port), int(kSerialTimeout));
     }
 
+    // The default hook keeps the application alive while a wait goes on.
+    void waitsRunPendingEvents() {
+        PtyPair pty;
+        auto port = openPty(pty);
+        bool fired = false;
+        QTimer::singleShot(0, this, [&] { fired = true; });
+        QCOMPARE(ReadCharTimed(*port, 50), int(kSerialTimeout));
+        QVERIFY(fired);
+    }
+
     void idleHookEndsAWait() {
         PtyPair pty;
         auto port = openPty(pty);
