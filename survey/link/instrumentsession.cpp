@@ -6,9 +6,11 @@
 #include "survey/link/xmodemreceive.h"
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -100,13 +102,17 @@ private:
             return false;
         char text[kDownloadAnswerBytes + 1] = {};
         std::memcpy(text, bytes, kDownloadAnswerBytes);
-        int ignored = 0;
-        unsigned length = 0;
-        unsigned crc = 0;
-        if (std::sscanf(text, "%i %x %x", &ignored, &length, &crc) != 3)
+        // Wide enough that no number of 15 characters can overflow.
+        long long ignored = 0;
+        unsigned long long length = 0;
+        unsigned long long crc = 0;
+        if (std::sscanf(text, "%lli %llx %llx", &ignored, &length, &crc) != 3)
+            return false;
+        if (length > unsigned(std::numeric_limits<int>::max()))
             return false;
         m_s.announcedLength = int(length);
-        m_s.announcedCrc = int(crc);
+        // A CRC above 0xFFFF never matches; it is kept as such for the message.
+        m_s.announcedCrc = int(std::min<unsigned long long>(crc, 0x7FFFFFFF));
         return true;
     }
 
