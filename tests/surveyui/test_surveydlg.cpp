@@ -305,7 +305,19 @@ private slots:
             setup.accept();
         });
         dialog.OnPortSetup();
-        QCOMPARE(dialog.portIndex(), 20); // the session opens COM21
+        QCOMPARE(dialog.portIndex(), 20);
+
+        // The session opens COM21: the device mapped to it is the one tried.
+        const QString com21 = fixture.root() + QStringLiteral("/com21");
+        QVERIFY(SetComPortDevice(20, com21));
+        fixture.platform().queueFileName(fixture.dataFile(QStringLiteral("out.VEK")));
+        dialog.OnBrowse();
+        dialog.OnGetData();
+        const QStringList messages = fixture.platform().messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().startsWith(QStringLiteral("No response of SONVAR\n")) &&
+                     messages.front().contains(com21),
+                 qPrintable(messages.front()));
     }
 
     void storedIndexReplacesTheOneHandedOver() {
