@@ -53,8 +53,7 @@ CSurveyDlg::CSurveyDlg(const QString &programFolder, const QString &startPath, Q
         startPath.isEmpty() ? m_programFolder : QFileInfo(startPath).absoluteDir().absolutePath();
 
     // Creating the dialog object: icon, registry key, stored port.
-    const QIcon icon = surveyIcon();
-    setWindowIcon(icon);
+    setWindowIcon(surveyIcon());
     {
         CRegistry registry;
         if (!registry.Open(SurveyRegistry::keyPath))
