@@ -2,7 +2,7 @@
 // CRC checked, the document written completely or not at all, and the
 // progress and messages the dialog and the companions show.
 
-#include "goldenbytes.h"
+#include "goldenfile.h"
 
 #include "survey/dump/convertdump.h"
 
@@ -85,7 +85,7 @@ private slots:
         download(bytes);
         Reported reported;
         QVERIFY(ConvertDump(kDocument, length, crc, DumpLanguage::English, reported.report()));
-        QVERIFY(matchesGolden(golden, readFile(kDocument)));
+        QVERIFY(matchesGoldenFile(golden, readFile(kDocument)));
         QCOMPARE(readFile(QStringLiteral("SONVAR.bak")), bytes.left(length));
         QCOMPARE(reported.progress, (QList<int>{60, 70, 100, 1}));
         QCOMPARE(reported.pauses, QList<int>{50});
@@ -207,7 +207,7 @@ private slots:
         conversion.documentPath = kDocument;
         Reported reported;
         QVERIFY(ConvertImage(conversion, reported.report()));
-        QVERIFY(matchesGolden(QStringLiteral("two_surveys.VEK"), readFile(kDocument)));
+        QVERIFY(matchesGoldenFile(QStringLiteral("two_surveys.VEK"), readFile(kDocument)));
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{kDocument});
     }
 

@@ -1,6 +1,6 @@
 // The survey document writer: every line form, byte for byte.
 
-#include "goldenbytes.h"
+#include "goldenfile.h"
 
 #include "survey/dump/surveydocument.h"
 
@@ -93,7 +93,7 @@ private slots:
     void blockMatchesGoldenFile() {
         QFETCH(SurveyRecord, record);
         QFETCH(QString, golden);
-        QVERIFY(matchesGolden(golden, written({record})));
+        QVERIFY(matchesGoldenFile(golden, written({record})));
     }
 
     // Neither Qt's default locale nor the C library's may change a byte.
@@ -106,7 +106,7 @@ private slots:
         const QByteArray bytes = written({levelEdges()});
         std::setlocale(LC_ALL, saved.c_str());
         QLocale::setDefault(QLocale::c());
-        QVERIFY(matchesGolden(QStringLiteral("level_edges.VEK"), bytes));
+        QVERIFY(matchesGoldenFile(QStringLiteral("level_edges.VEK"), bytes));
         if (!french)
             qInfo("no comma locale installed: only Qt's default locale was changed");
     }

@@ -8,6 +8,14 @@
 #include <QString>
 #include <QTest>
 
+// The bytes of a file of the test data folder; a missing one ends the test.
+inline QByteArray readTestData(const QString &name) {
+    QFile in(QStringLiteral(TEST_DATA_DIR "/") + name);
+    if (!in.open(QIODevice::ReadOnly))
+        qFatal("missing test data %s", qPrintable(name));
+    return in.readAll();
+}
+
 inline bool matchesGoldenFile(const QString &name, const QByteArray &actual) {
     const QString path = QStringLiteral(TEST_DATA_DIR "/golden/") + name;
     if (qEnvironmentVariableIntValue("KALVO_UPDATE_GOLDEN") == 1) {
