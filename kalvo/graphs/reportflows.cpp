@@ -53,7 +53,7 @@ void runDetailedReportFlow(TForm3 &graphs) {
     Form6->simpleReport = false;
     // The graphs window stays visible behind the form. When the form's modal
     // loop ends, the form and the output settings have closed.
-    newTankTestForm(graphs).exec();
+    newTankTestForm(graphs).showModally();
 }
 
 void runSimpleReportFlow(TForm3 &graphs) {

@@ -11,12 +11,12 @@
 #include "kalvo/reports/combofill.h"
 #include "kalvo/reports/fileselectiongui.h"
 #include "kalvo/reports/fill/reporttexts.h"
-#include "kalvo/reports/modalhide.h"
 #include "kalvo/reports/operators.h"
 #include "kalvo/reports/owner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -390,12 +390,21 @@ void TForm4::ButtonOkClick() {
         return;
     // The form stays alive with its entries; the output settings close it or
     // show it again (Previous).
-    hideKeepingModalLoop(this);
+    hide();
     Form6->exec();
 }
 
 void TForm4::ButtonCancelClick() {
     closeForm();
+}
+
+void TForm4::showModally() {
+    QEventLoop untilClosed;
+    connect(this, &TForm4::formClosed, &untilClosed, &QEventLoop::quit);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    if (!m_closed)
+        untilClosed.exec();
 }
 
 void TForm4::closeForm() {

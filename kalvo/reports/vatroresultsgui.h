@@ -60,6 +60,10 @@ public:
     void createSimpleReport(const QString &pdfFile, const QString &logoFile,
                             const QString &signatureFile);
 
+    // Shows the form modally and returns when it has closed: not when it is
+    // merely hidden while the output settings are open (a QDialog::exec()
+    // loop would end there, and could not be ended by closing a hidden form).
+    void showModally();
     // Closes the form however it is shown (also when hidden): the graph
     // pictures are deleted. Closing twice does nothing more.
     void closeForm();

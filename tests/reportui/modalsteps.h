@@ -37,9 +37,11 @@ private:
         QWidget *window = m_steps.front().window();
         if (!window || !window->isVisible() || QApplication::activeModalWidget() != window)
             return;
-        const auto action = std::move(m_steps.front().action);
+        // Run from a timer of its own: an action that opens the next modal
+        // loop must not block this timer, which does not fire while its own
+        // handler runs.
+        QTimer::singleShot(0, std::move(m_steps.front().action));
         m_steps.pop_front();
-        action();
     }
 
     std::deque<Step> m_steps;

@@ -42,7 +42,7 @@ ReportFixture::ReportFixture(bool withPictures) {
 }
 
 void ReportFixture::showGraphs() {
-    const Survey &survey = MD->surveyAt(0);
+    const Survey &survey = *Form1->surveyOfEntry(Form1->ComboBox->currentIndex());
     Form3->RichEditRedValues->setPlainText(survey.redValuesText());
     Form3->RichEditBlackValues->setPlainText(survey.blackValuesText());
     Form3->fillCharts(survey);
