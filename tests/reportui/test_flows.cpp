@@ -73,6 +73,7 @@ private slots:
     void eachFlowHasItsOwnForm();
     void missingPicturesFolderStopsTheFlow();
     void listsBeyondTheReportAreRefused();
+    void flowsInsideTheModalGraphsWindow();
 
 private:
     QString defaultPdf() const { return m_kalvo->outputPath(QStringLiteral("Report.pdf")); }
@@ -415,6 +416,31 @@ void TestFlows::listsBeyondTheReportAreRefused() {
     QVERIFY(opened().empty());
     QCOMPARE(m_kalvo->readPreference(QStringLiteral("Operators"), QStringLiteral("lastOperator")),
              QStringLiteral("jens holm"));
+}
+
+// As in the program: the graphs window runs modally over the main window,
+// the simple flow hides it and shows it again, and it is still the modal
+// window the main window waits on.
+void TestFlows::flowsInsideTheModalGraphsWindow() {
+    Form3->hide();
+    const auto graphs = [] { return static_cast<QWidget *>(Form3); };
+    ModalSteps steps;
+    bool graphsBackAsModal = false;
+    steps.when(graphs, [] { Form3->ButtonSimpleReport->click(); });
+    steps.when(outputSettings, [] { Form6->BtnOk->click(); });
+    steps.when(graphs, [&] {
+        graphsBackAsModal = true;
+        m_kalvo->platform().queueButton(QMessageBox::Yes); // replace the simple report
+        Form3->ButtonPdf->click();
+    });
+    scriptDetailedReport(steps, 2);
+    steps.when(graphs, [] { Form3->Button1->click(); });
+    Form1->Button3->click();
+    QVERIFY(steps.allDone());
+    QVERIFY(graphsBackAsModal);
+    QVERIFY(!Form3->isVisible());
+    QCOMPARE(opened().size(), size_t(2));
+    QCOMPARE(pdftools::pageCount(defaultPdf()), 5);
 }
 
 QTEST_MAIN(TestFlows)
