@@ -83,10 +83,11 @@ QLineEdit *TForm6::addPathRow(QGridLayout *grid, int row, const char *labelName,
     // Changed only through the browse button; the tab key passes it by.
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
-    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 60);
+    box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 72);
     connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+        // The whole path as tool tip; the box shows its end, the file name.
         box->setToolTip(text);
-        box->setCursorPosition(0);
+        box->setCursorPosition(int(text.size()));
     });
     label->setBuddy(box);
     auto *browse = new QPushButton(this);

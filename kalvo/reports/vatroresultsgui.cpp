@@ -140,6 +140,8 @@ QWidget *TForm4::buildHeader() {
     ButtonFill = named<QPushButton>(operatorBox, QStringLiteral("ButtonFill"));
     ButtonFill->setAutoDefault(false);
     ButtonFill->setAccessibleName(QStringLiteral("Operators list"));
+    ButtonFill->setFixedWidth(ButtonFill->fontMetrics().horizontalAdvance(QStringLiteral(". . .")) +
+                              24);
     operatorRow->addWidget(label(operatorBox, "LabelOperator", ComboBoxOperator));
     operatorRow->addWidget(ComboBoxOperator, 1);
     operatorRow->addWidget(ButtonFill);
@@ -229,14 +231,14 @@ QWidget *TForm4::buildStorageTab() {
     placemark->setSpacing(0);
     placemark->addWidget(label(tab, "LabelRepere", EditRepere));
     placemark->addWidget(label(tab, "LabelRepereGround"));
-    grid->addLayout(placemark, 1, 4, 2, 1);
-    grid->addWidget(EditRepere, 1, 5, 2, 1, Qt::AlignLeft);
+    grid->addLayout(placemark, 1, 4);
+    grid->addWidget(EditRepere, 1, 5, Qt::AlignLeft);
     auto *result = new QVBoxLayout;
     result->setSpacing(0);
     result->addWidget(label(tab, "LabelResult", ComboBoxResult));
     result->addWidget(label(tab, "LabelResultTank"));
-    grid->addLayout(result, 3, 4, 2, 1);
-    grid->addWidget(ComboBoxResult, 3, 5, 2, 1, Qt::AlignLeft);
+    grid->addLayout(result, 2, 4, 2, 1);
+    grid->addWidget(ComboBoxResult, 2, 5, 2, 1, Qt::AlignLeft);
 
     EditMainComment = named<QTextEdit>(tab, QStringLiteral("EditMainComment"));
     EditMainComment->setAcceptRichText(false);

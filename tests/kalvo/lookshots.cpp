@@ -2,7 +2,8 @@
 //     kalvo-lookshots OUTPUT_FOLDER
 // (run under xvfb-run or with QT_QPA_PLATFORM=offscreen). For each of English
 // and Danish: the main window at start and with the sample document open and
-// a survey chosen, the graphs window and the supplier's data window.
+// a survey chosen, the graphs window, the supplier's data window and the
+// report windows, and both reports as PDF files.
 #include "kalvofixture.h"
 
 #include "kalvo/app/application.h"
@@ -31,6 +32,9 @@ void shoot(QWidget *window, const QString &folder, const QString &name) {
 }
 
 } // namespace
+
+// The report windows and both reports (tests/reportui/lookshotsreports.cpp).
+void shootReportWindows(KalvoFixture &kalvo, const QString &out, const QString &tag);
 
 int main(int argc, char *argv[]) {
     KalvoApplication application(argc, argv);
@@ -73,6 +77,8 @@ int main(int argc, char *argv[]) {
         Form2->show();
         shoot(Form2, out, QStringLiteral("supplier-") + tag);
         Form2->hide();
+
+        shootReportWindows(kalvo, out, tag);
     }
     return 0;
 }
