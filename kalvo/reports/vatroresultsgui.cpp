@@ -237,8 +237,8 @@ QWidget *TForm4::buildStorageTab() {
     result->setSpacing(0);
     result->addWidget(label(tab, "LabelResult", ComboBoxResult));
     result->addWidget(label(tab, "LabelResultTank"));
-    grid->addLayout(result, 2, 4, 2, 1);
-    grid->addWidget(ComboBoxResult, 2, 5, 2, 1, Qt::AlignLeft);
+    grid->addLayout(result, 2, 4);
+    grid->addWidget(ComboBoxResult, 2, 5, Qt::AlignLeft);
 
     EditMainComment = named<QTextEdit>(tab, QStringLiteral("EditMainComment"));
     EditMainComment->setAcceptRichText(false);
