@@ -9,16 +9,20 @@
 #include "common/inifile.h"
 #include "kalvo/app/application.h"
 #include "kalvo/app/forms.h"
+#include "kalvo/app/languages.h"
 #include "kalvo/app/menu.h"
 #include "kalvo/graphs/graphsgui.h"
 #include "kalvo/graphs/sensorchartview.h"
 #include "kalvo/reports/fileselectiongui.h"
 #include "kalvo/reports/vatroresultsgui.h"
+#include "kalvo/store/survey.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +78,9 @@ private slots:
     void missingPicturesFolderStopsTheFlow();
     void listsBeyondTheReportAreRefused();
     void flowsInsideTheModalGraphsWindow();
+    void frenchReportsUseFrenchDateAndTime();
+    void outputSettingsTexts_data();
+    void outputSettingsTexts();
 
 private:
     QString defaultPdf() const { return m_kalvo->outputPath(QStringLiteral("Report.pdf")); }
@@ -312,6 +319,13 @@ void TestFlows::fileThatCannotBeWritten() {
     });
     Form3->ButtonPdf->click();
     QVERIFY(steps.allDone());
+    const auto saveDialogs = m_kalvo->platform().requestsOf(Kind::SaveFile);
+    QCOMPARE(saveDialogs.size(), size_t(1));
+    QCOMPARE(saveDialogs.front().file.caption, QStringLiteral("Choose a file name and directory"));
+    QCOMPARE(saveDialogs.front().file.fileName, QStringLiteral("Report"));
+    QCOMPARE(saveDialogs.front().file.defaultSuffix, QStringLiteral("pdf"));
+    QCOMPARE(saveDialogs.front().file.filter, QStringLiteral("PDF files (*.pdf *.PDF)"));
+    QVERIFY(saveDialogs.front().file.confirmOverwrite);
     const auto messages = m_kalvo->platform().requestsOf(Kind::Message);
     QCOMPARE(messages.size(), size_t(1));
     QCOMPARE(messages.front().caption, QStringLiteral("Cannot create PDF"));
@@ -441,6 +455,115 @@ void TestFlows::flowsInsideTheModalGraphsWindow() {
     QVERIFY(!Form3->isVisible());
     QCOMPARE(opened().size(), size_t(2));
     QCOMPARE(pdftools::pageCount(defaultPdf()), 5);
+}
+
+void TestFlows::frenchReportsUseFrenchDateAndTime() {
+    Form1->languageItem(LanguageFrench)->trigger();
+    const Survey &survey = *Form1->surveyOfEntry(Form1->ComboBox->currentIndex());
+    ModalSteps steps;
+    QString formCaption;
+    steps.when(tankForm, [&] {
+        formCaption = Form4->windowTitle(); // created after the change of language
+        fillValidForm(*Form4);
+        Form4->ButtonOk->click();
+    });
+    steps.when(outputSettings, [] { Form6->BtnOk->click(); });
+    Form3->ButtonPdf->click();
+    QVERIFY(steps.allDone());
+    QVERIFY(formCaption != QStringLiteral("Vatro report"));
+    QCOMPARE(m_kalvo->platform().messages(), QStringList());
+    const QString firstPage = pdftools::pageText(defaultPdf(), 1);
+    QVERIFY2(firstPage.contains(survey.frenchDateText().trimmed()), qPrintable(firstPage));
+    QVERIFY(firstPage.contains(survey.time24Text()));
+    QVERIFY(!firstPage.contains(survey.englishDateText().trimmed()));
+}
+
+void TestFlows::outputSettingsTexts_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("texts");
+    // Caption, the three labels, Previous, Cancel, the titles of both dialogs.
+    QTest::newRow("EN") << int(LanguageEnglish)
+                        << QStringList{"Generate report",
+                                       "PDF filename",
+                                       "Logo",
+                                       "Signature",
+                                       "Previous",
+                                       "Cancel",
+                                       "Choose a file name and directory",
+                                       "Select a file name and directory"};
+    QTest::newRow("FR") << int(LanguageFrench)
+                        << QStringList{"Générer le rapport",
+                                       "Nom du fichier PDF",
+                                       "Logo",
+                                       "Signature",
+                                       "Précédent",
+                                       "Annuler",
+                                       "Choisissez un nom de fichier et une destination",
+                                       "Sélectionnez un nom de fichier"};
+    QTest::newRow("SP") << int(LanguageSpanish)
+                        << QStringList{"Generar Informe",
+                                       "Nombre de archivo PDF",
+                                       "Logo",
+                                       "Firma",
+                                       "Anterior",
+                                       "Cancelar",
+                                       "Elegir un nombre de archivo y directorio",
+                                       "Seleccione un nombre de archivo y el directorio de"};
+    QTest::newRow("IT") << int(LanguageItalian)
+                        << QStringList{"Create il rapporto",
+                                       "Nome del file PDF",
+                                       "Logo",
+                                       "Firma",
+                                       "Precedente",
+                                       "Annulla",
+                                       "Scegli un nome di file e cartelle",
+                                       "Selezionare un nome di file e cartelle"};
+    QTest::newRow("GER") << int(LanguageGerman)
+                         << QStringList{"Report erstellen",
+                                        "PDF Dateiname",
+                                        "Logo",
+                                        "Unterschrift",
+                                        "Zurück",
+                                        "Abbrechen",
+                                        "Suche einen Dateinamen und Ordner",
+                                        "Wähle einen Dateinamen und Ordner"};
+    QTest::newRow("NL") << int(LanguageDutch)
+                        << QStringList{"Rapport aanmaken",
+                                       "PDF bestandsnaam",
+                                       "Logo",
+                                       "Handtekening",
+                                       "Vorige",
+                                       "Annuleren",
+                                       "Kies een bestandsnaam en map",
+                                       "Selecteer een bestandsnaam en map"};
+    QTest::newRow("DAN") << int(LanguageDanish)
+                         << QStringList{"Generer rapport",
+                                        "PDF filnavn",
+                                        "Logo",
+                                        "Underskrift",
+                                        "Forrige",
+                                        "Annuller",
+                                        "søg et filnavn og folder",
+                                        "Vælg et filnavn og folder"};
+}
+
+void TestFlows::outputSettingsTexts() {
+    QFETCH(int, language);
+    QFETCH(QStringList, texts);
+    languageDispatcher().setActiveLanguage(language);
+    Form6->ButtonPath->click(); // both dialogs cancelled
+    Form6->ButtonLogo->click();
+    const auto label = [](const char *name) {
+        return Form6->findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    const auto save = m_kalvo->platform().requestsOf(Kind::SaveFile);
+    const auto open = m_kalvo->platform().requestsOf(Kind::OpenFile);
+    QCOMPARE((QStringList{Form6->windowTitle(), label("Label8"), label("Label9"), label("Label1"),
+                          Form6->BtnPrevious->text(), Form6->BtnCancel->text(),
+                          save.front().file.caption, open.front().file.caption}),
+             texts);
+    QCOMPARE(Form6->BtnOk->text(), QStringLiteral("Ok"));
+    QCOMPARE(Form6->ButtonSignature->text(), QStringLiteral(". . ."));
 }
 
 QTEST_MAIN(TestFlows)

@@ -260,19 +260,40 @@ void TestOperators::loadWithoutFileChangesNothing() {
 void TestOperators::editorTexts_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("texts");
-    QTest::newRow("EN") << "EN" << QStringList{"Operators List", "Add", "Delete", "Ok", "Cancel"};
+    QTest::addColumn<QStringList>("warning"); // text, caption
+    QTest::newRow("EN") << "EN" << QStringList{"Operators List", "Add", "Delete", "Ok", "Cancel"}
+                        << QStringList{"Operator already exists in the list", "Warning"};
     QTest::newRow("FR") << "FR"
-                        << QStringList{"Liste opérateurs", "Ajouter", "Supprimer", "Ok", "Annuler"};
+                        << QStringList{"Liste opérateurs", "Ajouter", "Supprimer", "Ok", "Annuler"}
+                        << QStringList{"Opérateur déjà existant dans la liste", "Attention"};
+    QTest::newRow("SP") << "SP"
+                        << QStringList{"Lista de Operarios", "Añadir", "Eliminar", "Ok", "Cancelar"}
+                        << QStringList{"Operador ya existe en la lista", "Aviso"};
+    QTest::newRow("IT") << "IT"
+                        << QStringList{"Lista degli operatori", "Aggiungere", "Elimina", "Ok",
+                                       "Annulla"}
+                        << QStringList{"Esistenti operatore nella lista", "Attenzione"};
+    QTest::newRow("NL") << "NL"
+                        << QStringList{"Lijst van operatoren", "Toevoegen", "Verwijderen", "Ok",
+                                       "Annuleren"}
+                        << QStringList{"Operator bestaat reeds in de lijst", "Opgelet"};
     QTest::newRow("GER") << "GER"
-                         << QStringList{"Anwender Liste", "einfügen", "Löschen", "Ok", "Abbrechen"};
-    QTest::newRow("DAN") << "DAN"
-                         << QStringList{"Bruger liste", "Tilføj", "Slet", "Ok", "Annuller"};
+                         << QStringList{"Anwender Liste", "einfügen", "Löschen", "Ok", "Abbrechen"}
+                         << QStringList{"Anwender besteht schon in der Liste", "Warnung"};
+    QTest::newRow("DAN") << "DAN" << QStringList{"Bruger liste", "Tilføj", "Slet", "Ok", "Annuller"}
+                         << QStringList{"Operatør allerede i listen", "Advarsel"};
 }
 
 void TestOperators::editorTexts() {
     QFETCH(QString, language);
     QFETCH(QStringList, texts);
+    QFETCH(QStringList, warning);
     languageDispatcher().setActiveLanguage(languageOfCode(language));
+    openEditor();
+    Form5->EditOperator->setText(QStringLiteral("Anna Berg"));
+    Form5->ButtonAdd->click();
+    const auto shown = m_kalvo->platform().requests().back();
+    QCOMPARE((QStringList{shown.text, shown.caption}), warning);
     QCOMPARE((QStringList{Form5->windowTitle(), Form5->ButtonAdd->text(), Form5->ButtonDel->text(),
                           Form5->ButtonOk->text(), Form5->ButtonCancel->text()}),
              texts);
