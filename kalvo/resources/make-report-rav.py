@@ -115,11 +115,13 @@ def page1():
     # Storage description.
     y=170
     c+= section("Text2",L,y,R-L,33)
-    c+= [text("Text21",L+2,y+9,40,style="label"), text("TextNature",57,y+9,48),
-         text("Text22",L+2,y+14,40,style="label"), text("TextSituation",57,y+14,48),
-         text("Text23",L+2,y+19,40,style="label"), text("TextCapacite",57,y+19,48),
+    # The values run up to the right column: the longest kind of storage
+    # ("Tanque de un solo compartimento") needs more than 48 mm.
+    c+= [text("Text21",L+2,y+9,40,style="label"), text("TextNature",57,y+9,51),
+         text("Text22",L+2,y+14,40,style="label"), text("TextSituation",57,y+14,51),
+         text("Text23",L+2,y+19,40,style="label"), text("TextCapacite",57,y+19,51),
          text("Text31",L+2,y+24,40,style="label"), text("Text32",L+2,y+27.8,40,style="label"),
-         text("TextRepere",57,y+25.9,48)]
+         text("TextRepere",57,y+25.9,51)]
     c+= [text("Text34",109,y+9,44,style="label"), text("TextType",155,y+9,40)]
     c+= yesno("Text35","Text36","Text41","Text42","square5","square6",109,y+14)
     c+= [text("Text37",109,y+24,44,style="label"), text("TextProduct",155,y+24,40)]
@@ -135,8 +137,9 @@ def page1():
 
 def page16():
     c=[rect(None,L,60,R-L,6.5,style="band"), text("Text2",L+2,61.3,R-L-4,5,"heading")]
+    # The tightness column is wide enough for "A tenuta", "Étanche", "Estanco".
     widths=[("Text21","TextNature",38),("Text1","TextMat",30),("Text3","TextDep",24),
-            ("Text4","TextAr",24),("Text5","TextEta",14),("Text7","TextComment",50)]
+            ("Text4","TextAr",24),("Text5","TextEta",16),("Text7","TextComment",48)]
     cols=[]; x=L
     for lab,val,w in widths:
         cols.append((lab,val,x,w)); x+=w
