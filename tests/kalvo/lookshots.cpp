@@ -1,9 +1,9 @@
 // Takes screenshots of KALVO's windows for a look at their layout:
 //     kalvo-lookshots OUTPUT_FOLDER
-// (run under xvfb-run or with QT_QPA_PLATFORM=offscreen). For each of English
-// and Danish: the main window at start and with the sample document open and
-// a survey chosen, the graphs window, the supplier's data window and the
-// report windows, and both reports as PDF files.
+// (run under xvfb-run or with QT_QPA_PLATFORM=offscreen). For each of English,
+// French, German and Danish: the main window at start and with the sample
+// document open and a survey chosen, the graphs window, the supplier's data
+// window and the report windows, and both reports as PDF files.
 #include "kalvofixture.h"
 
 #include "kalvo/app/application.h"
@@ -44,7 +44,8 @@ int main(int argc, char *argv[]) {
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     for (const auto &[language, code] :
-         {std::pair{LanguageEnglish, "en"}, std::pair{LanguageDanish, "dan"}}) {
+         {std::pair{LanguageEnglish, "en"}, std::pair{LanguageFrench, "fr"},
+          std::pair{LanguageGerman, "ger"}, std::pair{LanguageDanish, "dan"}}) {
         KalvoFixture kalvo;
         {
             QDir().mkpath(kalvo.programFolder() + QStringLiteral("/Preferences"));
