@@ -1,5 +1,7 @@
 #include "kalvo/app/languages.h"
 
+#include "kalvo/app/standardbuttontexts.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -42,13 +44,18 @@ void LanguageDispatcher::setActiveLanguage(int language) {
 }
 
 void LanguageDispatcher::switchToolkitTexts(int language) {
-    if (m_toolkitTexts) {
-        QCoreApplication::removeTranslator(m_toolkitTexts.get());
-        m_toolkitTexts.reset();
-    }
+    for (auto *texts : {&m_toolkitTexts, &m_buttonTexts})
+        if (*texts) {
+            QCoreApplication::removeTranslator(texts->get());
+            texts->reset();
+        }
     const QLatin1String name(kQtNames[size_t(language)]);
     if (name.isEmpty() || !QCoreApplication::instance())
         return;
+    // Installed first, so asked last: Qt's own texts win where they exist.
+    auto buttons = std::make_unique<StandardButtonTexts>(language);
+    if (QCoreApplication::installTranslator(buttons.get()))
+        m_buttonTexts = std::move(buttons);
     auto texts = std::make_unique<QTranslator>();
     if (texts->load(QStringLiteral("qtbase_") + name,
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&

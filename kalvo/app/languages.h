@@ -48,11 +48,14 @@ signals:
 
 private:
     // The toolkit's own texts (standard buttons, file dialogs) in the active
-    // language, from Qt's translations when they are installed.
+    // language, from Qt's translations when they are installed; the standard
+    // buttons from the tables where Qt has no text.
     void switchToolkitTexts(int language);
 
     int m_language = kDefaultLanguage;
     std::unique_ptr<QTranslator> m_toolkitTexts;
+    // The tables' standard button texts, asked after Qt's translations.
+    std::unique_ptr<QTranslator> m_buttonTexts;
 };
 
 LanguageDispatcher &languageDispatcher();

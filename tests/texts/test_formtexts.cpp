@@ -4,6 +4,7 @@
 // the standard buttons of message boxes speak the active language.
 #include "kalvo/app/forms.h"
 #include "kalvo/app/menu.h"
+#include "kalvo/app/standardbuttontexts.h"
 #include "kalvo/app/windowtranslator.h"
 #include "kalvo/graphs/graphsgui.h"
 #include "kalvo/kalvofixture.h"
@@ -93,6 +94,8 @@ private slots:
     void formCreatedAfterSwitchStartsInIt();
     void standardButtonsSpeakTheLanguage_data();
     void standardButtonsSpeakTheLanguage();
+    void tableButtonTextsWithoutQtTranslations_data() { standardButtonsSpeakTheLanguage_data(); }
+    void tableButtonTextsWithoutQtTranslations();
 
 private:
     std::unique_ptr<KalvoFixture> m_kalvo;
@@ -208,6 +211,22 @@ void TestFormTexts::standardButtonsSpeakTheLanguage() {
     for (auto button : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No})
         shownTexts << shown(box.button(button)->text());
     QCOMPARE(shownTexts, texts);
+}
+
+// Where Qt's translation of a language is not installed, the table answers
+// for the standard buttons, with the same texts; nothing else is touched.
+void TestFormTexts::tableButtonTextsWithoutQtTranslations() {
+    QFETCH(int, language);
+    QFETCH(QStringList, texts);
+    const StandardButtonTexts table(language);
+    QStringList answers;
+    for (const char *source : {"OK", "Cancel", "&Yes", "&No"}) {
+        const QString answer = table.translate("QPlatformTheme", source);
+        answers << shown(answer.isNull() ? QString::fromLatin1(source) : answer);
+    }
+    QCOMPARE(answers, texts);
+    QVERIFY(table.translate("QFileDialog", "Cancel").isNull());
+    QVERIFY(table.translate("QPlatformTheme", "Discard").isNull());
 }
 
 QTEST_MAIN(TestFormTexts)

@@ -14,7 +14,8 @@
 
 namespace {
 
-const QStringList kWindows = {"TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6"};
+const QStringList kWindows = {"TForm1", "TForm2", "TForm3",         "TForm4",
+                              "TForm5", "TForm6", "StandardButtons"};
 
 // Rows that show English in a language on purpose: "<window>/<row>/<code>".
 // The Spanish stock list has eight items; its items 8 to 10 do not exist.
