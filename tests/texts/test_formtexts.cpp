@@ -92,6 +92,7 @@ private slots:
     void captionsFitTheirControls();
     void switchReachesOpenWindowsAtOnce();
     void formCreatedAfterSwitchStartsInIt();
+    void stockBeyondTheSpanishListIsUnselected();
     void standardButtonsSpeakTheLanguage_data();
     void standardButtonsSpeakTheLanguage();
     void tableButtonTextsWithoutQtTranslations_data() { standardButtonsSpeakTheLanguage_data(); }
@@ -187,6 +188,21 @@ void TestFormTexts::formCreatedAfterSwitchStartsInIt() {
     QCOMPARE(spanish.ComboBoxStock->count(), 8);
     QCOMPARE(spanish.ComboBoxNatureCanal[2]->itemText(3), u"Linea de succión primaria"_qs);
     QCOMPARE(spanish.ComboBoxNatureCanal[0]->itemText(3), u"Succión primaria"_qs);
+}
+
+// The Spanish stock list has eight items: a product chosen further down in
+// another language is no longer selected, so the form's check asks again.
+void TestFormTexts::stockBeyondTheSpanishListIsUnselected() {
+    TForm4 form(Form3);
+    form.ComboBoxStock->setCurrentIndex(9);
+    Form1->Spanish1->trigger();
+    QCOMPARE(form.ComboBoxStock->count(), 8);
+    QCOMPARE(form.ComboBoxStock->currentIndex(), -1);
+    QCOMPARE(form.formValues().stock, QString());
+    form.ComboBoxStock->setCurrentIndex(7);
+    Form1->English1->trigger();
+    QCOMPARE(form.ComboBoxStock->count(), 11);
+    QCOMPARE(form.ComboBoxStock->currentText(), QStringLiteral("Kerosene"));
 }
 
 void TestFormTexts::standardButtonsSpeakTheLanguage_data() {
