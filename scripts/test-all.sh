@@ -25,7 +25,7 @@ if [ "$fuzz_seconds" -gt 0 ] && command -v clang++ >/dev/null; then
         echo "Fuzzing $name for ${fuzz_seconds}s"
         "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -print_final_stats=1 "$corpus" \
             > "$fuzz_build/$name.log" 2>&1 || { tail -n 60 "$fuzz_build/$name.log"; exit 1; }
-        grep -E '^stat::number_of_executed_runs' "$fuzz_build/$name.log" || true
+        grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$fuzz_build/$name.log" || true
         rm -rf "$corpus"
     done
 fi
