@@ -18,6 +18,7 @@
 #include "kalvo/store/survey.h"
 
 #include <QAction>
+#include <QChart>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -127,11 +128,15 @@ void TestFlows::detailedReport() {
     ModalSteps steps;
     bool picturesWritten = false;
     QRgb corner = 0;
+    QSize pictureSize;
     QString pdfShown;
     steps.when(tankForm, [&] {
         picturesWritten = QFile::exists(m_kalvo->picture("graphRedSensor.bmp")) &&
                           QFile::exists(m_kalvo->picture("graphBlackSensor.bmp"));
-        corner = QImage(m_kalvo->picture("graphRedSensor.bmp")).pixel(1, 1);
+        // The bottom corner, where the screen's gradient is darkest.
+        const QImage red(m_kalvo->picture("graphRedSensor.bmp"));
+        corner = red.pixel(1, red.height() - 2);
+        pictureSize = red.size();
         QVERIFY(Form3->isVisible()); // behind the form
         fillValidForm(*Form4, tankIndex);
         Form4->ComboBoxOperator->setCurrentIndex(0);
@@ -146,7 +151,10 @@ void TestFlows::detailedReport() {
     QVERIFY(steps.allDone());
     QVERIFY(picturesWritten);
     QCOMPARE(corner, qRgb(255, 255, 255)); // white, without gradient
+    QCOMPARE(pictureSize, Form3->ChartRed->size());
     QVERIFY(!Form3->ChartRed->isZoomed());
+    // Back to the screen look.
+    QCOMPARE(Form3->ChartRed->chart()->backgroundBrush().style(), Qt::LinearGradientPattern);
     QCOMPARE(pdfShown, defaultPdf());
     QCOMPARE(m_kalvo->platform().messages(), QStringList());
     QCOMPARE(opened().size(), size_t(1));
