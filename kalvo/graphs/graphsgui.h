@@ -24,7 +24,8 @@ public:
     void FormResize();
     void FormClose();
     void Button1Click();
-    // The report flows; until they are connected each only announces itself.
+    // The report flows: each announces itself; the program connects the flows
+    // to these signals at start-up (reportflows.h).
     virtual void ButtonPdfClick();
     virtual void ButtonSimpleReportClick();
 
