@@ -14,8 +14,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -69,8 +71,26 @@ void fillForm(TForm4 &form, int tankIndex) {
     }
 }
 
-// One report through its flow from the graphs window into `pdf`.
-void writeReport(bool simple, const QString &pdf) {
+// A small picture standing for a logo or a signature.
+QString drawPicture(const QString &path, const QString &text, const QColor &color) {
+    QImage image(360, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(color, 4));
+    painter.drawEllipse(8, 8, 104, 104);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(40);
+    font.setItalic(true);
+    painter.setFont(font);
+    painter.drawText(QRect(124, 0, 236, 120), Qt::AlignVCenter, text);
+    painter.end();
+    image.save(path, "BMP");
+    return path;
+}
+
+// One report through its flow from the graphs window into `pdf`, with a
+// logo and a signature.
+void writeReport(bool simple, const QString &pdf, const QString &logo, const QString &signature) {
     ModalSteps steps;
     if (!simple)
         steps.when([] { return static_cast<QWidget *>(Form4.data()); },
@@ -79,8 +99,10 @@ void writeReport(bool simple, const QString &pdf) {
                        Form4->ButtonOk->click();
                    });
     steps.when([] { return static_cast<QWidget *>(Form6); },
-               [pdf] {
+               [pdf, logo, signature] {
                    Form6->EditPDF->setText(pdf);
+                   Form6->EditLogo->setText(logo);
+                   Form6->EditSignature->setText(signature);
                    Form6->BtnOk->click();
                });
     QFile::remove(pdf);
@@ -121,8 +143,14 @@ void shootReportWindows(KalvoFixture &kalvo, const QString &out, const QString &
     shoot(Form6, out, QStringLiteral("output-") + tag);
     Form6->BtnCancel->click();
 
+    const QString logo = drawPicture(folder.filePath(QStringLiteral("Pictures/logo.bmp")),
+                                     QStringLiteral("TTS"), QColor(0, 60, 140));
+    const QString signature = drawPicture(folder.filePath(QStringLiteral("signature.bmp")),
+                                          QStringLiteral("A. Berg"), Qt::darkBlue);
     Form3->show();
-    writeReport(false, out + QStringLiteral("/detailed-") + tag + QStringLiteral(".pdf"));
-    writeReport(true, out + QStringLiteral("/simple-") + tag + QStringLiteral(".pdf"));
+    writeReport(false, out + QStringLiteral("/detailed-") + tag + QStringLiteral(".pdf"), logo,
+                signature);
+    writeReport(true, out + QStringLiteral("/simple-") + tag + QStringLiteral(".pdf"), logo,
+                signature);
     Form3->hide();
 }
