@@ -17,6 +17,8 @@ if [ "$fuzz_seconds" -gt 0 ] && command -v clang++ >/dev/null; then
             -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVO_FUZZ=ON
     fi
     cmake --build "$fuzz_build"
+    # A smaller quarantine keeps the long runs' memory well below the limit.
+    export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=64}"
     for fuzzer in "$fuzz_build"/tests/fuzz/fuzz_*; do
         [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
         name="$(basename "$fuzzer")"
