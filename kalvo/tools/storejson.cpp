@@ -1,4 +1,4 @@
-#include "kalvo/inspect/storejson.h"
+#include "kalvo/tools/storejson.h"
 
 #include "kalvo/store/tmd.h"
 

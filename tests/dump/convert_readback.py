@@ -2,7 +2,7 @@
 """sonvar-convert, then kalvo-inspect: every survey and value of generated
 memory images must come back from the survey document KALVO reads.
 
-usage: convert_inspect.py --convert SONVAR_CONVERT --inspect KALVO_INSPECT --work FOLDER
+usage: convert_readback.py --convert SONVAR_CONVERT --inspect KALVO_INSPECT --work FOLDER
 """
 
 import argparse

@@ -1,7 +1,7 @@
 // kalvo-inspect [--nobase] DOCUMENT: imports a survey document as KALVO's
 // "Open file" does and prints the store as JSON.
 
-#include "kalvo/inspect/storejson.h"
+#include "kalvo/tools/storejson.h"
 #include "kalvo/store/importfailure.h"
 #include "kalvo/store/tmd.h"
 
