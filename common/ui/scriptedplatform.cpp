@@ -51,9 +51,9 @@ QMessageBox::StandardButton ScriptedPlatform::message(QWidget *, QMessageBox::Ic
     return takeFront(m_buttons, fallback);
 }
 
-QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file) {
+QString ScriptedPlatform::answerFileDialog(Kind kind, const FileDialogRequest &file) {
     Request request;
-    request.kind = Kind::OpenFile;
+    request.kind = kind;
     request.caption = file.caption;
     request.text = file.folder;
     request.file = file;
@@ -61,14 +61,12 @@ QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file)
     return takeFront(m_fileNames, QString());
 }
 
+QString ScriptedPlatform::openFileName(QWidget *, const FileDialogRequest &file) {
+    return answerFileDialog(Kind::OpenFile, file);
+}
+
 QString ScriptedPlatform::saveFileName(QWidget *, const FileDialogRequest &file) {
-    Request request;
-    request.kind = Kind::SaveFile;
-    request.caption = file.caption;
-    request.text = file.folder;
-    request.file = file;
-    m_requests.push_back(request);
-    return takeFront(m_fileNames, QString());
+    return answerFileDialog(Kind::SaveFile, file);
 }
 
 QString ScriptedPlatform::startProgram(const QString &program, const QStringList &arguments,

@@ -46,6 +46,9 @@ public:
     QString openDocument(const QString &path) override;
 
 private:
+    // Both file dialogs: record the request, answer the next queued name.
+    QString answerFileDialog(Kind kind, const FileDialogRequest &file);
+
     std::vector<Request> m_requests;
     std::deque<QMessageBox::StandardButton> m_buttons;
     std::deque<QString> m_fileNames;
